@@ -1,0 +1,69 @@
+#include "runtime/core/file_type.h"
+
+#include <algorithm>
+
+namespace rt {
+namespace {
+
+std::vector<const FileType*>& Registry() {
+  static std::vector<const FileType*> registry;
+  return registry;
+}
+
+}  // namespace
+
+void FileType::SetName(const String& name) {
+  Withdraw();
+  name_ = name;
+}
+void FileType::SetExtensions(const String& extensions) {
+  Withdraw();
+  extensions_ = extensions;
+}
+void FileType::SetMacType(const String& macType) {
+  Withdraw();
+  macType_ = macType;
+}
+void FileType::SetMacCreator(const String& macCreator) {
+  Withdraw();
+  macCreator_ = macCreator;
+}
+void FileType::SetMimeType(const String& mimeType) {
+  Withdraw();
+  mimeType_ = mimeType;
+}
+void FileType::SetImported(bool imported) {
+  Withdraw();
+  imported_ = imported;
+}
+void FileType::SetConformsTo(const String& conformsTo) {
+  Withdraw();
+  conformsTo_ = conformsTo;
+}
+
+String FileType::OperatorConvert() {
+  Register();
+  return name_;
+}
+
+void FileType::Register() {
+  if (registered_) return;
+  Registry().push_back(this);
+  registered_ = true;
+}
+
+void FileType::Withdraw() {
+  if (!registered_) return;
+  auto& registry = Registry();
+  registry.erase(std::remove(registry.begin(), registry.end(), this), registry.end());
+  registered_ = false;
+}
+
+const FileType* FindRegisteredFileType(const String& name) {
+  for (const FileType* type : Registry()) {
+    if (type->Name() == name) return type;
+  }
+  return nullptr;
+}
+
+}  // namespace rt

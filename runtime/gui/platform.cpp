@@ -1,0 +1,1 @@
+// Qt implementation of the seam: to be written

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+
+class QPainter;
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace rt {
+
+// The page graphics of a print job, in points (1/72 inch) from the printable area's top-left
+// corner. The job ends when the Graphics is destroyed.
+class Graphics {
+ public:
+  explicit Graphics(std::unique_ptr<QPagedPaintDevice> device);
+  ~Graphics();
+  Graphics(const Graphics&) = delete;
+  Graphics& operator=(const Graphics&) = delete;
+
+  void NextPage();  // ends the current page and begins the next
+  QPainter& Painter();
+  int PagesBegun() const { return pagesBegun_; }
+  bool Failed() const;  // the job could not be started or written
+
+ private:
+  std::unique_ptr<QPagedPaintDevice> device_;
+  std::unique_ptr<QPainter> painter_;
+  int pagesBegun_ = 1;
+};
+
+// Draws a styled text block by block. Each block is at most the printer's width wide and the
+// given height high; a line is never split across blocks, and each line is drawn on one page only.
+class StyledTextPrinter {
+ public:
+  StyledTextPrinter(const QTextDocument& text, Graphics& graphics, double width);
+  ~StyledTextPrinter();
+
+  void DrawBlock(double x, double y, double height);
+  bool Eof() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Shows the platform's print dialog (through the seam); the page graphics, or nullptr when the
+// user cancels. The page set-up and parent window are accepted for the call's shape and unused.
+std::unique_ptr<Graphics> OpenPrinterDialog(const void* pageSetup = nullptr,
+                                            const void* parent = nullptr);
+
+}  // namespace rt
