@@ -1,1 +1,117 @@
-// placeholder
+#include "analysis/report.h"
+
+#include "runtime/core/background_task.h"
+#include "runtime/core/date.h"
+#include "runtime/core/text_functions.h"
+
+namespace quorvane {
+namespace {
+
+const rt::String kRule("++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++");
+const rt::String kColumnHeader("            Agreement   Kappa   StandError     z        p");
+
+// Label and Agreement cell together take 19 characters in every row of the results table.
+constexpr std::int64_t kLabelAndAgreementWidth = 19;
+constexpr std::int64_t kKappaWidth = 10;
+constexpr std::int64_t kStandErrorWidth = 10;
+constexpr std::int64_t kZWidth = 11;
+constexpr std::int64_t kPWidth = 9;
+
+// The first five and the last five cases always show; of the others, the first two elided
+// leave an elision line each and the rest leave nothing.
+constexpr std::int64_t kCasesShownAtEachEnd = 5;
+constexpr std::int64_t kElisionLinesAtMost = 2;
+
+rt::String ResultsRow(const RunText& constants, const rt::String& label, double agreement,
+                      double kappa, double standardError, double z, double p) {
+  const rt::String agreementCell =
+      Cell(constants, rt::Format(agreement, ".0000"), kLabelAndAgreementWidth - rt::Len(label));
+  const rt::String kappaCell = Cell(constants, rt::Format(kappa, "+.0000"), kKappaWidth);
+  const rt::String standardErrorCell =
+      Cell(constants, rt::Format(standardError, ".0000"), kStandErrorWidth);
+  const rt::String zCell = Cell(constants, rt::Format(z, "+##.00"), kZWidth);
+  const rt::String pCell = Cell(constants, rt::Format(p, ".0000"), kPWidth);
+  return label + agreementCell + kappaCell + standardErrorCell + zCell + pCell + constants.EOL;
+}
+
+}  // namespace
+
+const char* const kReportNotice = "Computed by Quorvane 2.0, Fleiss' kappa for many raters.";
+
+RunText MakeRunText() {
+  RunText constants;
+  constants.Pad = rt::String("                         ");
+  constants.Tab = rt::Chr(9);
+  constants.EOL = rt::Chr(13) + rt::Chr(10);
+  return constants;
+}
+
+rt::String Cell(const RunText& constants, const rt::String& text, std::int64_t width) {
+  return rt::Right(constants.Pad + text, width);
+}
+
+void AppendByText(ReportArea& area, const rt::String& piece) {
+  area.SetText(area.Text() + piece);
+}
+
+void AppendByInsertion(ReportArea& area, const rt::String& piece) {
+  area.SetSelectionStart(rt::Len(area.Text()));
+  area.SetSelectedText(piece);
+}
+
+void WriteDataBlock(ReportArea& area, const RunText& constants, const rt::Table2D& Counts,
+                    const RunSize& size) {
+  const rt::String& EOL = constants.EOL;
+  const rt::Date now;
+  AppendByText(area, now.ShortDate() + "  " + now.LongTime() + EOL + EOL);
+  AppendByText(area, "**********" + EOL + "   Data" + EOL + "**********" + EOL);
+
+  std::int64_t elided = 0;
+  for (std::int64_t i = 1; i <= size.NumCases; ++i) {
+    rt::String row;
+    for (std::int64_t j = 1; j <= size.NumCats; ++j) {
+      row += Cell(constants, rt::Str(Counts(i, j)), 4);
+      rt::RuntimeBackgroundTask();
+    }
+    const bool flagged = Counts(i, kRowTotalColumn) != static_cast<double>(size.NumRaters);
+    if (flagged) row += " ***warning: " + rt::Str(Counts(i, kRowTotalColumn)) + " raters";
+
+    if (i <= kCasesShownAtEachEnd || i > size.NumCases - kCasesShownAtEachEnd || flagged) {
+      AppendByText(area, row + EOL);
+    } else {
+      ++elided;
+      if (elided <= kElisionLinesAtMost) AppendByText(area, "  ::::::::::" + EOL);
+    }
+    rt::RuntimeBackgroundTask();
+  }
+
+  for (std::int64_t j = 1; j <= size.NumCats; ++j) {
+    if (Counts(j, kCategoryTotalColumn) < 1) {
+      AppendByText(area, EOL + "****warning:Category #" + rt::Str(j) + " has no ratings" + EOL);
+    }
+    rt::RuntimeBackgroundTask();
+  }
+  AppendByText(area, EOL + EOL);
+}
+
+void WriteTableHead(ReportArea& area, const RunText& constants, const OverallValues& overall,
+                    const ZAndP& zp) {
+  const rt::String& EOL = constants.EOL;
+  AppendByInsertion(area, kRule + EOL + kColumnHeader + EOL + kRule + EOL);
+  AppendByInsertion(area, ResultsRow(constants, "Overall", overall.MeanAgree, overall.OverallKappa,
+                                     overall.OverallSE, zp.Z, zp.P));
+}
+
+void WriteCategoryRows(ReportArea& area, const RunText& constants, const CategoryArrays& categories,
+                       const RunSize& size) {
+  const rt::String& EOL = constants.EOL;
+  for (std::int64_t j = 1; j <= size.NumCats; ++j) {
+    AppendByInsertion(area, ResultsRow(constants, "Category" + rt::Str(j), categories.CatAgree(j),
+                                       categories.CatKappa(j), categories.CatSE(j),
+                                       categories.CatZ(j), categories.CatProb(j)));
+    rt::RuntimeBackgroundTask();
+  }
+  AppendByInsertion(area, kRule + EOL + EOL + kReportNotice + EOL);
+}
+
+}  // namespace quorvane

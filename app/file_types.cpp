@@ -1,1 +1,18 @@
-// placeholder
+#include "app/file_types.h"
+
+std::vector<rt::FileType*> FileTypes1::pAllFileTypes;
+std::unique_ptr<rt::FileType> FileTypes1::pText;
+
+void FileTypes1::Initialize() {
+  pText = std::make_unique<rt::FileType>();
+  pText->SetName("text");
+  pText->SetExtensions("");
+  pText->SetMacType("");
+  pText->SetMacCreator("");
+  pText->SetMimeType("");
+  pText->SetImported(true);
+  pText->SetConformsTo("");
+  pAllFileTypes.push_back(pText.get());
+  // Taking the type as text registers it, after which the open-file dialog knows its name.
+  [[maybe_unused]] const rt::String name = Text()->OperatorConvert();
+}
