@@ -13,8 +13,21 @@ std::int64_t ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const
     const rt::String line = stream.ReadLine();
     ++lineCounter;
     if (lineCounter > kLastCaseRow) throw TooManyLinesError();
+    // The fields that NthField(line, Tab, j) gives for j = 1, 2, ..., found in one pass along
+    // the line instead of one scan from its start for each field.
+    const std::u32string_view characters = line.Characters();
+    const std::u32string_view separator = Tab.Characters();
+    std::size_t fieldStart = 0;
     for (std::int64_t j = 1; j <= NumCats; ++j) {
-      Counts(lineCounter, j) = rt::Val(rt::NthField(line, Tab, j));
+      rt::String field;
+      if (fieldStart <= characters.size()) {
+        std::size_t fieldEnd = characters.find(separator, fieldStart);
+        if (fieldEnd == std::u32string_view::npos) fieldEnd = characters.size();
+        field = line.Slice(static_cast<std::int64_t>(fieldStart),
+                           static_cast<std::int64_t>(fieldEnd - fieldStart));
+        fieldStart = fieldEnd + separator.size();
+      }
+      Counts(lineCounter, j) = rt::Val(field);
       rt::RuntimeBackgroundTask();
     }
     rt::RuntimeBackgroundTask();

@@ -50,6 +50,17 @@ rt::String Cell(const RunText& constants, const rt::String& text, std::int64_t w
   return rt::Right(constants.Pad + text, width);
 }
 
+void AppendCell(rt::String& row, const RunText& constants, const rt::String& text,
+                std::int64_t width) {
+  const std::int64_t length = rt::Len(text);
+  if (length >= width) {
+    row += rt::Right(text, width);
+  } else {
+    row += constants.Pad.Slice(0, width - length);
+    row += text;
+  }
+}
+
 void AppendByText(ReportArea& area, const rt::String& piece) {
   area.SetText(area.Text() + piece);
 }
@@ -68,15 +79,18 @@ void WriteDataBlock(ReportArea& area, const RunText& constants, const rt::Table2
 
   std::int64_t elided = 0;
   for (std::int64_t i = 1; i <= size.NumCases; ++i) {
-    rt::String row;
-    for (std::int64_t j = 1; j <= size.NumCats; ++j) {
-      row += Cell(constants, rt::Str(Counts(i, j)), 4);
-      rt::RuntimeBackgroundTask();
-    }
     const bool flagged = Counts(i, kRowTotalColumn) != static_cast<double>(size.NumRaters);
-    if (flagged) row += " ***warning: " + rt::Str(Counts(i, kRowTotalColumn)) + " raters";
-
-    if (i <= kCasesShownAtEachEnd || i > size.NumCases - kCasesShownAtEachEnd || flagged) {
+    const bool shown =
+        i <= kCasesShownAtEachEnd || i > size.NumCases - kCasesShownAtEachEnd || flagged;
+    // Only a shown row's text is built: an elided row leaves no trace, and most rows of a
+    // large table are elided.
+    if (shown) {
+      rt::String row;
+      for (std::int64_t j = 1; j <= size.NumCats; ++j) {
+        AppendCell(row, constants, rt::Str(Counts(i, j)), 4);
+        rt::RuntimeBackgroundTask();
+      }
+      if (flagged) row += " ***warning: " + rt::Str(Counts(i, kRowTotalColumn)) + " raters";
       AppendByText(area, row + EOL);
     } else {
       ++elided;

@@ -22,6 +22,9 @@ extern const char* const kReportNotice;
 
 // `text` right-aligned in `width` characters; a longer text keeps its last `width` characters.
 rt::String Cell(const RunText& constants, const rt::String& text, std::int64_t width);
+// The same cell added to the end of `row`, without a text of its own in between.
+void AppendCell(rt::String& row, const RunText& constants, const rt::String& text,
+                std::int64_t width);
 
 // Both ways leave the same characters at the end of the area. By insertion a piece lands at the
 // end wherever the user left the caret or a selection.

@@ -4,11 +4,16 @@
 
 namespace rt {
 
+namespace detail {
+inline std::uint64_t backgroundTaskCalls = 0;
+}
+
 // Called once in every pass of every long loop. It only counts: it runs no other events, so no
-// handler can be re-entered while a loop is under way.
-void RuntimeBackgroundTask();
+// handler can be re-entered while a loop is under way. Inline, because the statistics call it
+// once per cell of the count table.
+inline void RuntimeBackgroundTask() { ++detail::backgroundTaskCalls; }
 
 // How many times RuntimeBackgroundTask has been called since the program started.
-std::uint64_t BackgroundTaskCalls();
+inline std::uint64_t BackgroundTaskCalls() { return detail::backgroundTaskCalls; }
 
 }  // namespace rt

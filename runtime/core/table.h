@@ -2,12 +2,16 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "runtime/core/exceptions.h"
 
 namespace rt {
+
+namespace detail {
+[[noreturn]] void ThrowCellOutOfBounds(std::int64_t row, std::int64_t column);
+[[noreturn]] void ThrowIndexOutOfBounds(std::int64_t index);
+}  // namespace detail
 
 // A table of Doubles with fixed, inclusive upper bounds (indices from 0), filled with 0 when
 // made. Reading or writing outside the bounds raises OutOfBoundsException: nothing is ever
@@ -27,9 +31,9 @@ class Table2D {
 
  private:
   std::size_t Index(std::int64_t row, std::int64_t column) const {
-    if (row < 0 || row >= rows_ || column < 0 || column >= columns_) {
-      throw OutOfBoundsException("Table cell (" + std::to_string(row) + ", " +
-                                 std::to_string(column) + ") is out of bounds");
+    if (static_cast<std::uint64_t>(row) >= static_cast<std::uint64_t>(rows_) ||
+        static_cast<std::uint64_t>(column) >= static_cast<std::uint64_t>(columns_)) [[unlikely]] {
+      detail::ThrowCellOutOfBounds(row, column);
     }
     return static_cast<std::size_t>(row * columns_ + column);
   }
@@ -50,8 +54,8 @@ class Table1D {
 
  private:
   std::size_t Index(std::int64_t index) const {
-    if (index < 0 || index >= static_cast<std::int64_t>(cells_.size())) {
-      throw OutOfBoundsException("Array index " + std::to_string(index) + " is out of bounds");
+    if (static_cast<std::uint64_t>(index) >= cells_.size()) [[unlikely]] {
+      detail::ThrowIndexOutOfBounds(index);
     }
     return static_cast<std::size_t>(index);
   }
