@@ -19,12 +19,11 @@ std::int64_t ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const
     const std::u32string_view separator = Tab.Characters();
     std::size_t fieldStart = 0;
     for (std::int64_t j = 1; j <= NumCats; ++j) {
-      rt::String field;
+      std::u32string_view field;
       if (fieldStart <= characters.size()) {
         std::size_t fieldEnd = characters.find(separator, fieldStart);
         if (fieldEnd == std::u32string_view::npos) fieldEnd = characters.size();
-        field = line.Slice(static_cast<std::int64_t>(fieldStart),
-                           static_cast<std::int64_t>(fieldEnd - fieldStart));
+        field = characters.substr(fieldStart, fieldEnd - fieldStart);
         fieldStart = fieldEnd + separator.size();
       }
       Counts(lineCounter, j) = rt::Val(field);

@@ -1,9 +1,15 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "analysis/control_wnd.h"
+#include "app/file_types.h"
+#include "runtime/gui/window_registry.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QLabel placeholder("Quorvane: the main window is not built yet.");
-  placeholder.show();
-  return application.exec();
+  QApplication::setApplicationName("Quorvane");
+  QApplication::setApplicationVersion("2.0");
+  FileTypes1::Initialize();
+  // The main window is shown by its own layout once it is built.
+  rt::GetOrCreateWindow<ControlWnd>(ControlWnd::kClassName);
+  return QApplication::exec();
 }

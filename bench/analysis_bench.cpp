@@ -24,7 +24,8 @@ std::vector<std::vector<int>> LargestTable() {
   std::uniform_int_distribution<int> category(0, kCategories - 1);
   std::vector<std::vector<int>> table(kCases, std::vector<int>(kCategories, 0));
   for (auto& row : table) {
-    for (int rating = 0; rating < kRaters; ++rating) ++row[static_cast<std::size_t>(category(random))];
+    for (int rating = 0; rating < kRaters; ++rating)
+      ++row[static_cast<std::size_t>(category(random))];
   }
   return table;
 }
@@ -33,7 +34,8 @@ std::filesystem::path LargestDataFile() {
   const auto path = std::filesystem::temp_directory_path() / "quorvane-bench-999x25.txt";
   std::ofstream out(path, std::ios::binary);
   for (const auto& row : LargestTable()) {
-    for (int j = 0; j < kCategories; ++j) out << (j ? "\t" : "") << row[static_cast<std::size_t>(j)];
+    for (int j = 0; j < kCategories; ++j)
+      out << (j ? "\t" : "") << row[static_cast<std::size_t>(j)];
     out << "\r\n";
   }
   return path;

@@ -13,8 +13,12 @@ Clock* current = &systemClock;
 
 }  // namespace
 
-Clock& CurrentClock() { return *current; }
+Clock& CurrentClock() {
+  return *current;
+}
 
-void SetClock(Clock* clock) { current = clock ? clock : &systemClock; }
+void SetClock(Clock* clock) {
+  current = clock ? clock : &systemClock;
+}
 
 }  // namespace rt

@@ -27,6 +27,7 @@ class FolderItem {
  private:
   std::filesystem::path path_;
   int lastErrorCode_ = 0;
+  String lastErrorMessage_;
 };
 
 }  // namespace rt

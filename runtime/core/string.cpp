@@ -85,9 +85,13 @@ String::String(std::string_view utf8) {
   AppendCharacters(characters);
 }
 
-String::String(std::u32string_view characters) { AppendCharacters(characters); }
+String::String(std::u32string_view characters) {
+  AppendCharacters(characters);
+}
 
-String String::FromUtf8(std::string_view bytes) { return String(bytes); }
+String String::FromUtf8(std::string_view bytes) {
+  return String(bytes);
+}
 
 std::string String::ToUtf8() const {
   std::string out;
@@ -148,6 +152,8 @@ bool String::Extends(const String& prefix) const {
   return buffer_ == prefix.buffer_ && offset_ == prefix.offset_ && length_ >= prefix.length_;
 }
 
-void PrintTo(const String& text, std::ostream* out) { *out << '"' << text.ToUtf8() << '"'; }
+void PrintTo(const String& text, std::ostream* out) {
+  *out << '"' << text.ToUtf8() << '"';
+}
 
 }  // namespace rt

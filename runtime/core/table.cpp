@@ -5,8 +5,8 @@
 namespace rt::detail {
 
 void ThrowCellOutOfBounds(std::int64_t row, std::int64_t column) {
-  throw OutOfBoundsException("Table cell (" + std::to_string(row) + ", " +
-                             std::to_string(column) + ") is out of bounds");
+  throw OutOfBoundsException("Table cell (" + std::to_string(row) + ", " + std::to_string(column) +
+                             ") is out of bounds");
 }
 
 void ThrowIndexOutOfBounds(std::int64_t index) {

@@ -19,7 +19,8 @@ namespace detail {
 class Table2D {
  public:
   Table2D(std::int64_t lastRow, std::int64_t lastColumn)
-      : rows_(lastRow + 1), columns_(lastColumn + 1),
+      : rows_(lastRow + 1),
+        columns_(lastColumn + 1),
         cells_(static_cast<std::size_t>(rows_ * columns_), 0.0) {}
 
   double& operator()(std::int64_t row, std::int64_t column) { return cells_[Index(row, column)]; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "runtime/core/string.h"
 
@@ -11,6 +12,8 @@ namespace rt {
 // comma ends the number; hexadecimal, "inf" and "nan" forms read 0; too large gives infinity.
 // Independent of the system locale.
 double Val(const String& text);
+// The same for characters that are not (yet) a String of their own, such as one field of a line.
+double Val(std::u32string_view characters);
 
 // A Double as text: a whole value as bare digits ("-0" shows as "0"), any other finite value in
 // its shortest round-trip form ("1.5"), non-finite values as "NaN", "Inf", "-Inf".
@@ -21,16 +24,19 @@ String Str(std::int64_t value);
 // pattern's decimals, no digit before the point when the whole part is 0, every digit of a larger
 // whole part, "+" before values of zero or more under a pattern that begins with "+", "-" before a
 // value that rounds to a non-zero negative; "NaN", "Inf" ("+Inf"), "-Inf" for non-finite values.
+// A pattern is an optional "+", then "#" and "0" (each "0" a whole digit that always shows), then
+// optionally a point and "0" or "#" for each decimal; any other pattern raises RuntimeException.
 String Format(double value, const String& pattern);
 
 // Field `index` (from 1) of `text`, the fields being the stretches between `separator`s; empty
-// when the text has fewer fields. Shares the text's buffer.
+// when the text has fewer fields or `index` is below 1. An empty separator makes the whole text
+// field 1. Shares the text's buffer.
 String NthField(const String& text, const String& separator, std::int64_t index);
 
 std::int64_t Len(const String& text);
-String Right(const String& text, std::int64_t count);  // the last `count` characters
-String Chr(std::int64_t code);                          // the one character of that code
-std::int64_t Asc(const String& text);                   // code of the first character; 0 if empty
+String Right(const String& text, std::int64_t count);  // the last `count` characters, clamped
+String Chr(std::int64_t code);         // the one character of that code; U+FFFD for no code point
+std::int64_t Asc(const String& text);  // code of the first character; 0 if empty
 
 // Truncation toward zero into a 64-bit integer, defined for every Double: infinities and values
 // beyond the range saturate, NaN gives 0.

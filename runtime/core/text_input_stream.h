@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -20,6 +21,9 @@ class TextInputStream {
   // memory that one line can take small.
   static constexpr std::int64_t kMaximumLineLength = 65536;
 
+  // The file is read this many bytes at a time.
+  static constexpr std::size_t kChunkSize = 64 * 1024;
+
   // Takes ownership of `file`, opened for reading in binary mode.
   explicit TextInputStream(std::FILE* file);
   ~TextInputStream();
@@ -27,10 +31,12 @@ class TextInputStream {
   TextInputStream& operator=(const TextInputStream&) = delete;
 
   // The next line without its line end; an empty text at the end of the file. Raises IOException
-  // on a read error or a line longer than kMaximumLineLength characters.
+  // on a read error or a line longer than kMaximumLineLength characters; the stream reads no
+  // further after that, and each later ReadLine raises the same failure.
   String ReadLine();
 
-  // True when no further line can be read.
+  // True when no further line can be read. It may read ahead; a read error met there is left for
+  // the next ReadLine to raise.
   bool Eof();
 
   void Close();
