@@ -12,6 +12,8 @@ std::vector<const FileType*>& Registry() {
 
 }  // namespace
 
+FileType::~FileType() { Withdraw(); }
+
 void FileType::SetName(const String& name) {
   Withdraw();
   name_ = name;

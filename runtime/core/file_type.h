@@ -10,6 +10,11 @@ namespace rt {
 // name once registered.
 class FileType {
  public:
+  FileType() = default;
+  ~FileType();  // a type that goes is no longer known to the runtime
+  FileType(const FileType&) = delete;
+  FileType& operator=(const FileType&) = delete;
+
   void SetName(const String& name);
   void SetExtensions(const String& extensions);
   void SetMacType(const String& macType);

@@ -20,12 +20,17 @@ class Graphics {
   void NextPage();  // ends the current page and begins the next
   QPainter& Painter();
   int PagesBegun() const { return pagesBegun_; }
-  bool Failed() const;  // the job could not be started or written
+  bool Failed() const { return failed_; }  // the job could not be started or written
+
+  QPagedPaintDevice& Device() { return *device_; }
 
  private:
+  void UsePointUnits();
+
   std::unique_ptr<QPagedPaintDevice> device_;
   std::unique_ptr<QPainter> painter_;
   int pagesBegun_ = 1;
+  bool failed_ = false;
 };
 
 // Draws a styled text block by block. Each block is at most the printer's width wide and the
@@ -44,7 +49,8 @@ class StyledTextPrinter {
 };
 
 // Shows the platform's print dialog (through the seam); the page graphics, or nullptr when the
-// user cancels. The page set-up and parent window are accepted for the call's shape and unused.
+// user cancels or when the chosen printer or file cannot start the job, which a message box tells
+// the user. The page set-up and parent window are accepted for the call's shape and unused.
 std::unique_ptr<Graphics> OpenPrinterDialog(const void* pageSetup = nullptr,
                                             const void* parent = nullptr);
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "runtime/core/layout_description.h"
+
+namespace rt {
+
+// True for a layout property that has no meaning on this platform and is skipped on purpose.
+bool IsIgnoredProperty(std::string_view name);
+
+// For a property that a window or control does not honour: returns quietly when it is one of the
+// ignored ones, and otherwise raises UnsupportedFormatException ("TextField has no property X"),
+// so that a misspelt entry in a layout table fails loudly.
+void SkipUnhonouredProperty(std::string_view className, const Property& property);
+
+}  // namespace rt

@@ -1,0 +1,43 @@
+#include "runtime/gui/picture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace rt {
+namespace {
+
+std::uint64_t lookups = 0;
+
+// Beside the program in the build tree; the installed data folder when installed.
+QStringList ResourceFolders() {
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  return {programFolder.filePath(QStringLiteral("resources")),
+          programFolder.filePath(QStringLiteral("../share/quorvane/resources"))};
+}
+
+bool IsPlainFileName(const QString& name) {
+  return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+         !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+}  // namespace
+
+std::shared_ptr<Picture> RuntimeGetPictureFromResourceManager(const String& fileName) {
+  ++lookups;
+  const QString name = QString::fromStdString(fileName.ToUtf8());
+  if (!IsPlainFileName(name)) return nullptr;
+  for (const QString& folder : ResourceFolders()) {
+    const QString path = QDir(folder).filePath(name);
+    if (!QFileInfo(path).isFile()) continue;
+    QPixmap pixmap;
+    if (pixmap.load(path)) return std::make_shared<Picture>(std::move(pixmap));
+  }
+  return nullptr;
+}
+
+std::uint64_t PictureLookups() {
+  return lookups;
+}
+
+}  // namespace rt

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/core/string.h"
+#include "runtime/gui/runtime_cast.h"
+#include "runtime/gui/window.h"
+
+namespace rt {
+
+// Makes a window class known under its class name with the names of the events it handles
+// ("Activate", "Close", "KeyDown", ...). Registering a name again replaces its events.
+void RegisterWindowClass(std::string className, std::vector<std::string> handledEvents);
+
+// Whether the class handles the event. `isOwnClass` marks a class of the program's own, which
+// answers from the registry; the runtime's own classes handle no program events.
+bool RuntimeIsEventHandled(const Window& window, std::string_view className,
+                           const String& eventName, bool isOwnClass);
+
+// The open window of that class name, shown or hidden, or nullptr. A window under construction
+// or closed is not open.
+Window* GetImplicitWindow(std::string_view className);
+
+// The open windows, in the order they were opened.
+std::vector<Window*> OpenWindows();
+
+// The open window of the class, or a new one (new W, then its Constructor) when none is open.
+// An exception while constructing leaves no window behind and passes to the caller.
+template <class W>
+W& GetOrCreateWindow(std::string_view className) {
+  if (Window* open = GetImplicitWindow(className)) return RuntimeCheckCast<W>(open);
+  auto window = std::make_unique<W>();
+  window->Constructor();
+  return RuntimeCheckCast<W>(static_cast<Window*>(window.release()));
+}
+
+// Ends the running event loops with `code`. Harmless when called again while the program is
+// ending. With no event loop running it only records the call: the program's start-up checks
+// QuitCalls() before it enters its loop.
+void Quit(int code);
+// How many times Quit has been called, and the code of the last call.
+int QuitCalls();
+int LastQuitCode();
+
+}  // namespace rt
