@@ -71,7 +71,19 @@ Qt::FocusPolicy Canvas::FocusPolicyFor(bool tabStop) const {
 }
 
 void Canvas::Paint(QPainter& painter) const {
-  if (backdrop_) painter.drawPixmap(QPoint(0, 0), backdrop_->Pixmap());
+  if (!backdrop_) return;
+  const QPixmap& picture = backdrop_->Pixmap();
+  const QSize room = painter.device() ? QSize(painter.device()->width(), painter.device()->height())
+                                      : picture.size();
+  // A picture that fits is drawn at its own size from the top-left corner; a larger one is
+  // scaled down to fit, keeping its proportions, rather than cut off.
+  if (picture.width() <= room.width() && picture.height() <= room.height()) {
+    painter.drawPixmap(QPoint(0, 0), picture);
+    return;
+  }
+  const QSize fitted = picture.size().scaled(room, Qt::KeepAspectRatio);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(QRect(QPoint(0, 0), fitted), picture);
 }
 
 bool Canvas::MousePressed(const QPoint& position) {

@@ -1,5 +1,7 @@
 #include "runtime/gui/rect_control.h"
 
+#include <cmath>
+
 #include <string>
 
 #include "runtime/core/exceptions.h"
@@ -145,8 +147,11 @@ void RectControl::ApplyFontProperty(const Property& property) {
   if (name == "FontName") {
     font = FontNamed(TextValue(property), font);
   } else if (name == "FontSize") {
-    // 0 keeps the platform's size.
-    if (const double size = FontSizeValue(property); size > 0) font.setPointSizeF(size);
+    // The layouts were drawn at 72 units to the inch, where a point is a pixel: a size taken as
+    // pixels keeps every caption inside the box the layout gives it. 0 keeps the platform's size.
+    if (const double size = FontSizeValue(property); size > 0) {
+      font.setPixelSize(static_cast<int>(std::lround(size)));
+    }
   } else if (name == "Bold") {
     font.setBold(BooleanValue(property));
   } else if (name == "Italic") {

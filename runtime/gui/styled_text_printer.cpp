@@ -37,6 +37,13 @@ StyledTextPrinter::StyledTextPrinter(const QTextDocument& text, Graphics& graphi
     : impl_(std::make_unique<Impl>(graphics, text.clone())) {
   QTextDocument& document = *impl_->document;
   QPagedPaintDevice& device = graphics.Device();
+  // On screen a layout's font size counts pixels at 72 to the inch; on paper the same number
+  // counts points, so the printed text has the proportions of the screen.
+  QFont font = document.defaultFont();
+  if (font.pixelSize() > 0) {
+    font.setPointSizeF(font.pixelSize());
+    document.setDefaultFont(font);
+  }
   // Laid out against the printer, a 10 pt font measures 10 pt on paper whatever the screen.
   document.documentLayout()->setPaintDevice(&device);
   document.setDocumentMargin(0);

@@ -54,7 +54,7 @@ std::u32string TextOfDocument(const QTextDocument& document) {
 
 }  // namespace
 
-class TextArea::EditorWidget : public QTextEdit {
+class TextArea::EditorWidget : public QPlainTextEdit {
  public:
   explicit EditorWidget(TextArea& owner) : owner_(owner) {}
 
@@ -72,7 +72,7 @@ class TextArea::EditorWidget : public QTextEdit {
       default:
         break;
     }
-    return QTextEdit::event(event);
+    return QPlainTextEdit::event(event);
   }
 
   bool viewportEvent(QEvent* event) override {
@@ -89,7 +89,7 @@ class TextArea::EditorWidget : public QTextEdit {
       default:
         break;
     }
-    return QTextEdit::viewportEvent(event);
+    return QPlainTextEdit::viewportEvent(event);
   }
 
   void keyPressEvent(QKeyEvent* event) override {
@@ -105,14 +105,14 @@ class TextArea::EditorWidget : public QTextEdit {
         return;
       }
     }
-    QTextEdit::keyPressEvent(event);
+    QPlainTextEdit::keyPressEvent(event);
   }
 
   // Paste comes here also from menu commands, which send the widget no event first.
   void insertFromMimeData(const QMimeData* source) override {
     owner_.Flush();
     if (owner_.maximumCharacters_ <= 0) {
-      QTextEdit::insertFromMimeData(source);
+      QPlainTextEdit::insertFromMimeData(source);
       return;
     }
     QString text = source->text();
@@ -126,7 +126,6 @@ class TextArea::EditorWidget : public QTextEdit {
 
 TextArea::TextArea(Window& window)
     : RectControl(window, new EditorWidget(*this)), editor_(static_cast<EditorWidget*>(Widget())) {
-  editor_->setAcceptRichText(false);
   editor_->setTabChangesFocus(true);
   QObject::connect(editor_->document(), &QTextDocument::contentsChange, editor_,
                    [this](int, int removed, int added) {
@@ -135,8 +134,8 @@ TextArea::TextArea(Window& window)
   auto userMovedSelection = [this] {
     if (!updatingWidget_) selectionInWidget_ = true;
   };
-  QObject::connect(editor_, &QTextEdit::cursorPositionChanged, editor_, userMovedSelection);
-  QObject::connect(editor_, &QTextEdit::selectionChanged, editor_, userMovedSelection);
+  QObject::connect(editor_, &QPlainTextEdit::cursorPositionChanged, editor_, userMovedSelection);
+  QObject::connect(editor_, &QPlainTextEdit::selectionChanged, editor_, userMovedSelection);
   UpdateFocusPolicy();
 }
 
@@ -216,7 +215,7 @@ std::unique_ptr<StyledTextPrinter> TextArea::styledTextPrinter(Graphics& graphic
   return std::make_unique<StyledTextPrinter>(*editor_->document(), graphics, width);
 }
 
-QTextEdit& TextArea::Editor() {
+QPlainTextEdit& TextArea::Editor() {
   Flush();
   return *editor_;
 }
@@ -233,7 +232,7 @@ void TextArea::ApplyProperty(const Property& property) {
     editor_->setFrameShape(BooleanValue(property) ? QFrame::StyledPanel : QFrame::NoFrame);
   } else if (name == "HasHorizontalScrollbar") {
     const bool scrolls = BooleanValue(property);
-    editor_->setLineWrapMode(scrolls ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+    editor_->setLineWrapMode(scrolls ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     editor_->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   } else if (name == "HasVerticalScrollbar") {
     editor_->setVerticalScrollBarPolicy(BooleanValue(property) ? Qt::ScrollBarAsNeeded

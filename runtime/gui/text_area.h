@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <cstdint>
 #include <memory>
 
@@ -57,7 +57,7 @@ class TextArea : public RectControl {
   std::unique_ptr<StyledTextPrinter> styledTextPrinter(Graphics& graphics, double width);
 
   // The widget, brought up to date with the text first.
-  QTextEdit& Editor();
+  QPlainTextEdit& Editor();
 
  protected:
   void ApplyProperty(const Property& property) override;

@@ -2,7 +2,6 @@
 
 #include "runtime/gui/delegate.h"
 #include "runtime/gui/exception_edge.h"
-#include "runtime/gui/ignored_properties.h"
 #include "runtime/gui/layout_values.h"
 #include "runtime/gui/platform.h"
 

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -111,22 +111,30 @@ TEST_F(ControlsTest, ColoursAreStoredRedGreenBlue) {
 TEST_F(ControlsTest, SystemIsTheUserInterfaceFaceAndCourierAFixedPitchOne) {
   const QFont field = Widget("CountFld")->font();
   EXPECT_EQ(field.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-  EXPECT_EQ(field.pointSizeF(), 12.0);
+  EXPECT_EQ(field.pixelSize(), 12) << "layout font sizes count pixels at 72 to the inch";
   const QFont report = Widget("ReportFld")->font();
   EXPECT_TRUE(QFontInfo(report).fixedPitch()) << QFontInfo(report).family().toStdString();
-  EXPECT_EQ(report.pointSizeF(), 10.0);
+  EXPECT_EQ(report.pixelSize(), 10);
 }
 
-TEST_F(ControlsTest, ACanvasPaintsItsBackdropAtItsTopLeftAtThePicturesOwnSize) {
+TEST_F(ControlsTest, ACanvasPaintsItsBackdropFromItsTopLeftScaledDownOnlyWhenTooLarge) {
   rt::Canvas& mark = window->Mark();  // 22 x 41
-  QPixmap red(10, 50);
-  red.fill(Qt::red);
-  mark.SetBackdrop(std::make_shared<rt::Picture>(red));
-  const QImage painted = mark.Widget()->grab().toImage();
+  QPixmap fits(10, 30);
+  fits.fill(Qt::red);
+  mark.SetBackdrop(std::make_shared<rt::Picture>(fits));
+  QImage painted = mark.Widget()->grab().toImage();
   EXPECT_EQ(painted.size(), QSize(22, 41));
   EXPECT_EQ(painted.pixelColor(0, 0), QColor(Qt::red));
-  EXPECT_EQ(painted.pixelColor(9, 40), QColor(Qt::red));
-  EXPECT_NE(painted.pixelColor(10, 0), QColor(Qt::red));
+  EXPECT_EQ(painted.pixelColor(9, 29), QColor(Qt::red));
+  EXPECT_NE(painted.pixelColor(10, 0), QColor(Qt::red)) << "drawn at its own size";
+  EXPECT_NE(painted.pixelColor(0, 30), QColor(Qt::red));
+
+  QPixmap tooLarge(44, 44);
+  tooLarge.fill(Qt::red);
+  mark.SetBackdrop(std::make_shared<rt::Picture>(tooLarge));
+  painted = mark.Widget()->grab().toImage();
+  EXPECT_EQ(painted.pixelColor(21, 21), QColor(Qt::red)) << "scaled to 22 x 22, not cut off";
+  EXPECT_NE(painted.pixelColor(0, 30), QColor(Qt::red)) << "keeping its proportions";
 
   mark.SetBackdrop(nullptr);
   EXPECT_EQ(mark.Backdrop(), nullptr);

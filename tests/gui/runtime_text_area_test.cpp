@@ -168,7 +168,7 @@ TEST_F(TextAreaTest, TypingKeepsTheTextInStepWithEveryBreakAsCrLf) {
 TEST_F(TextAreaTest, TextAppendedBeforeTheUserTypesStaysAfterTheEdit) {
   Area().SetEnabled(true);
   Area().SetText("ab");
-  QTextEdit* editor = &Area().Editor();
+  QPlainTextEdit* editor = &Area().Editor();
   editor->moveCursor(QTextCursor::Start);
   Area().SetText(Area().Text() + "\r\ncd");
   // The key reaches a widget that shows the appended line too.
