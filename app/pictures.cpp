@@ -1,38 +1,20 @@
 #include "app/pictures.h"
 
-namespace {
-
-class CachedPicture {
- public:
-  explicit CachedPicture(const char* fileName) : fileName(fileName) {}
-
-  std::shared_ptr<rt::Picture> Get() {
-    if (!once) {
-      once = true;
-      cache = nullptr;
-    }
-    if (!cache) cache = rt::RuntimeGetPictureFromResourceManager(fileName);
-    return cache;
+std::shared_ptr<rt::Picture> PictureCache::Get() {
+  if (!once_) {
+    once_ = true;
+    cache_ = nullptr;
   }
+  if (!cache_) cache_ = rt::RuntimeGetPictureFromResourceManager(fileName_);
+  return cache_;
+}
 
- private:
-  const char* fileName;
-  bool once = false;
-  std::shared_ptr<rt::Picture> cache;
-};
-
-CachedPicture question48{"Question48.png"};
-CachedPicture quor{"Quor.png"};
-CachedPicture kappa{"kappa64.png"};
-
+namespace {
+PictureCache question48("Question48.png");
+PictureCache quor("Quor.png");
+PictureCache kappa("kappa64.png");
 }  // namespace
 
-std::shared_ptr<rt::Picture> Question48() {
-  return question48.Get();
-}
-std::shared_ptr<rt::Picture> Quor() {
-  return quor.Get();
-}
-std::shared_ptr<rt::Picture> kappa64() {
-  return kappa.Get();
-}
+std::shared_ptr<rt::Picture> Question48() { return question48.Get(); }
+std::shared_ptr<rt::Picture> Quor() { return quor.Get(); }
+std::shared_ptr<rt::Picture> kappa64() { return kappa.Get(); }

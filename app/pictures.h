@@ -4,8 +4,19 @@
 
 #include "runtime/gui/picture.h"
 
-// The program's pictures, each read from its file among the resource files on first use and
-// kept; while a picture cannot be found each use looks again.
+// One picture of the program's resource files, read on first use and kept; while it cannot be
+// found, each use looks again.
+class PictureCache {
+ public:
+  explicit PictureCache(const char* fileName) : fileName_(fileName) {}
+  std::shared_ptr<rt::Picture> Get();
+
+ private:
+  const char* fileName_;
+  bool once_ = false;
+  std::shared_ptr<rt::Picture> cache_;
+};
+
 std::shared_ptr<rt::Picture> Question48();
 std::shared_ptr<rt::Picture> Quor();
 std::shared_ptr<rt::Picture> kappa64();
