@@ -59,6 +59,9 @@ bool ReadDataFile(AnalysisWindow& window, rt::FolderItem& file, const RunSize& s
                        " has more than 999 lines. At most 999 cases are read: remove the extra "
                        "lines and try again.");
     return false;
+  } catch (const NotTextError& error) {
+    window.ShowMessage("The data file " + name + " is not a text file: " + error.what() + ".");
+    return false;
   } catch (const rt::IOException& error) {
     window.ShowMessage("The data file " + name + " could not be read: " + error.what() + ".");
     return false;

@@ -13,9 +13,10 @@ std::int64_t ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const
     const rt::String line = stream.ReadLine();
     ++lineCounter;
     if (lineCounter > kLastCaseRow) throw TooManyLinesError();
+    const std::u32string_view characters = line.Characters();
+    if (characters.find(U'\0') != std::u32string_view::npos) throw NotTextError(lineCounter);
     // The fields that NthField(line, Tab, j) gives for j = 1, 2, ..., found in one pass along
     // the line instead of one scan from its start for each field.
-    const std::u32string_view characters = line.Characters();
     const std::u32string_view separator = Tab.Characters();
     std::size_t fieldStart = 0;
     for (std::int64_t j = 1; j <= NumCats; ++j) {

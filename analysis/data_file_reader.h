@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "runtime/core/exceptions.h"
 #include "runtime/core/string.h"
@@ -14,6 +15,19 @@ namespace quorvane {
 class TooManyLinesError : public rt::RuntimeException {
  public:
   TooManyLinesError() : rt::RuntimeException("the file has more than 999 lines") {}
+};
+
+// Text never holds a NUL character; a line that does comes from a binary file (or a UTF-16 one
+// that could not be recognised), whose numbers would be nonsense.
+class NotTextError : public rt::RuntimeException {
+ public:
+  explicit NotTextError(std::int64_t line)
+      : rt::RuntimeException("line " + std::to_string(line) + " holds a NUL character"),
+        line_(line) {}
+  std::int64_t Line() const { return line_; }
+
+ private:
+  std::int64_t line_;
 };
 
 // Every line of the stream, from the first, fills one row of Counts from row 1, in file order:

@@ -15,6 +15,12 @@ PictureCache quor("Quor.png");
 PictureCache kappa("kappa64.png");
 }  // namespace
 
-std::shared_ptr<rt::Picture> Question48() { return question48.Get(); }
-std::shared_ptr<rt::Picture> Quor() { return quor.Get(); }
-std::shared_ptr<rt::Picture> kappa64() { return kappa.Get(); }
+std::shared_ptr<rt::Picture> Question48() {
+  return question48.Get();
+}
+std::shared_ptr<rt::Picture> Quor() {
+  return quor.Get();
+}
+std::shared_ptr<rt::Picture> kappa64() {
+  return kappa.Get();
+}

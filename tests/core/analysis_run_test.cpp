@@ -349,6 +349,17 @@ TEST_F(AnalysisRunTest, FailuresBeforeTheReportWriteNothing) {
   }
 }
 
+TEST_F(AnalysisRunTest, AFileWithANulCharacterIsNotText) {
+  InMemoryWindow window("2", "2", "2");
+  const std::filesystem::path path = WriteFile("nul.txt", std::string("1\t1\r\n1\0\t1\r\n", 10));
+  window.QueueFile(path);
+  RunAnalysis(window);
+  EXPECT_EQ(window.messages, std::vector<std::string>{"The data file \"" + path.string() +
+                                                      "\" is not a text file: line 2 holds a NUL "
+                                                      "character."});
+  EXPECT_EQ(window.area.Utf8(), "");
+}
+
 TEST_F(AnalysisRunTest, ASecondRunAppendsAfterTheFirstWhereverTheCaretIs) {
   InMemoryWindow window("6", "30", "5");
   window.QueueFile(kData / "fleiss1971.txt");

@@ -64,11 +64,10 @@ TEST(ControlWndLayout, EachControlDescriptionDecodesToItsValues) {
       {"Canvas1", 54, -9, 381, 75, 6, false, true, nullptr, nullptr, 0},
       {"Label1", 184, 46, 117, 20, 0, false, true, nullptr, "System", 10},
       {"PrintBtn", 20, 470, 80, 30, 7, false, true, "Print", "System", 12},
-      {"observerstext", 20, 117, 190, 20, 8, false, true, "Number of raters (2-99):", "System",
-       12},
+      {"observerstext", 20, 117, 190, 20, 8, false, true, "Number of raters (2-99):", "System", 12},
       {"casetext", 20, 145, 190, 20, 9, false, true, "Number of cases (2-999):", "System", 12},
-      {"categorytext", 20, 171, 190, 20, 10, false, true, "Number of categories (2-25):",
-       "System", 12},
+      {"categorytext", 20, 171, 190, 20, 10, false, true, "Number of categories (2-25):", "System",
+       12},
       {"CanvasQ", 463, 171, 22, 41, 15, false, true, nullptr, nullptr, 0},
   };
   const auto& controls = control_wnd_layout::Controls();

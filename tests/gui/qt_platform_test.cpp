@@ -38,7 +38,9 @@ TEST(QtPlatformTest, OpenFileFiltersOfferTheTypesFilesFirstAndAllFilesLast) {
       {"the text type, which names no endings",
        text.get(),
        {"Text files (*.txt *.tab *.tsv *.dat *.csv *.text)", "All files (*)"}},
-      {"a type with its own endings", data.get(), {"Rating data (*.tsv *.tab *.dat)", "All files (*)"}},
+      {"a type with its own endings",
+       data.get(),
+       {"Rating data (*.tsv *.tab *.dat)", "All files (*)"}},
       {"a type with no endings that is not text", unknown.get(), {"All files (*)"}},
   };
   for (const Case& c : cases) {
