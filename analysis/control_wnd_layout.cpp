@@ -70,6 +70,12 @@ std::vector<Property> Font(const char* name, float size) {
           Boolean("Bold", false), Boolean("Italic", false), Boolean("Underline", false)};
 }
 
+// How the text fields and the text area end: black on white, bound to no data, on the window.
+std::vector<Property> BlackOnWhiteTail() {
+  return {Colour4("TextColor", kBlack), Colour4("BackgroundColor", kWhite), Text("DataSource", ""),
+          Text("DataField", ""), Text("InitialParent", "")};
+}
+
 ControlDescription CountField(const Placement& p, std::int64_t maximumCharacters) {
   std::vector<Property> d = Head(p);
   Append(d, {
@@ -89,13 +95,7 @@ ControlDescription CountField(const Placement& p, std::int64_t maximumCharacters
                 Integer("MaximumCharactersAllowed", maximumCharacters),
             });
   Append(d, Font("System", 12));
-  Append(d, {
-                Colour4("TextColor", kBlack),
-                Colour4("BackgroundColor", kWhite),
-                Text("DataSource", ""),
-                Text("DataField", ""),
-                Text("InitialParent", ""),
-            });
+  Append(d, BlackOnWhiteTail());
   return {p.name, d};
 }
 
@@ -139,13 +139,7 @@ ControlDescription ReportArea(const Placement& p) {
                 Integer("TextAlignment", 0),
             });
   Append(d, Font("Courier", 10));
-  Append(d, {
-                Colour4("TextColor", kBlack),
-                Colour4("BackgroundColor", kWhite),
-                Text("DataSource", ""),
-                Text("DataField", ""),
-                Text("InitialParent", ""),
-            });
+  Append(d, BlackOnWhiteTail());
   return {p.name, d};
 }
 

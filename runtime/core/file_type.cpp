@@ -12,7 +12,9 @@ std::vector<const FileType*>& Registry() {
 
 }  // namespace
 
-FileType::~FileType() { Withdraw(); }
+FileType::~FileType() {
+  Withdraw();
+}
 
 void FileType::SetName(const String& name) {
   Withdraw();

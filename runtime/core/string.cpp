@@ -1,59 +1,12 @@
 #include "runtime/core/string.h"
 
+#include "runtime/core/utf8.h"
+
 #include <algorithm>
 #include <ostream>
 
 namespace rt {
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes one UTF-8 sequence at `bytes[i]`, advancing `i`; malformed, overlong, surrogate and
-// out-of-range sequences give U+FFFD and consume one byte, so decoding always moves on.
-char32_t DecodeOne(std::string_view bytes, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(bytes[i]);
-  if (lead < 0x80) {
-    ++i;
-    return lead;
-  }
-  std::size_t count = 0;
-  char32_t value = 0;
-  char32_t minimum = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    count = 1;
-    value = lead & 0x1F;
-    minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    count = 2;
-    value = lead & 0x0F;
-    minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    count = 3;
-    value = lead & 0x07;
-    minimum = 0x10000;
-  } else {
-    ++i;
-    return kReplacement;
-  }
-  if (i + count >= bytes.size()) {
-    ++i;
-    return kReplacement;
-  }
-  for (std::size_t k = 1; k <= count; ++k) {
-    const auto next = static_cast<unsigned char>(bytes[i + k]);
-    if ((next & 0xC0) != 0x80) {
-      ++i;
-      return kReplacement;
-    }
-    value = (value << 6) | (next & 0x3F);
-  }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    ++i;
-    return kReplacement;
-  }
-  i += count + 1;
-  return value;
-}
 
 void EncodeOne(char32_t c, std::string& out) {
   if (c < 0x80) {
@@ -79,9 +32,11 @@ String::String(const char* utf8) : String(std::string_view(utf8)) {}
 String::String(const std::string& utf8) : String(std::string_view(utf8)) {}
 
 String::String(std::string_view utf8) {
-  std::u32string characters;
-  characters.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) characters += DecodeOne(utf8, i);
+  std::u32string characters(utf8.size(), U'\0');
+  std::size_t produced = 0;
+  DecodeUtf8(reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size(), true,
+             characters.data(), produced);
+  characters.resize(produced);
   AppendCharacters(characters);
 }
 
