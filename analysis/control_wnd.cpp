@@ -29,17 +29,18 @@ Control& Find(rt::Window& window, const char* name) {
   return rt::RuntimeCheckCast<Control>(window.ControlByName(name));
 }
 
-// Makes a control, registers it under its name and applies its layout description.
+// Makes a control, runs its constructor, registers it under its name and finds it again by that
+// name, checking its class.
 template <class Control>
 Control& Make(rt::Window& window, const char* name) {
-  window.AddControl(window.New<Control>(), name);
-  Control& control = Find<Control>(window, name);
-  control.Constructor();
-  return control;
+  std::unique_ptr<Control> control = window.New<Control>();
+  control->Constructor();
+  window.AddControl(std::move(control), name);
+  return Find<Control>(window, name);
 }
 
 void ApplyLayout(rt::RectControl& control, const char* name) {
-  control.SetProperties(control_wnd_layout::Bytes(control_wnd_layout::Control(name).properties));
+  control.SetProperties(rt::EncodeLayout(control_wnd_layout::Control(name).properties));
 }
 
 template <class Handler>
@@ -62,7 +63,7 @@ ControlWnd::ControlWnd() : rt::Window(std::string(kClassName)) {
 }
 
 void ControlWnd::Layout() {
-  SetProperties(control_wnd_layout::Bytes(control_wnd_layout::Window()));
+  SetProperties(rt::EncodeLayout(control_wnd_layout::Window()));
 }
 
 void ControlWnd::CreateControls() {

@@ -46,6 +46,7 @@ struct Placement {
   std::int64_t tabIndex;
   bool tabStop;
   bool locked = true;  // LockLeft and LockTop
+  bool enabled = true;
 };
 
 std::vector<Property> Head(const Placement& p) {
@@ -57,7 +58,7 @@ std::vector<Property> Head(const Placement& p) {
       Boolean("LockRight", false),   Boolean("LockBottom", false),
       Integer("TabPanelIndex", 0),   Integer("TabIndex", p.tabIndex),
       Boolean("TabStop", p.tabStop), Boolean("Visible", true),
-      Boolean("Enabled", true),      Boolean("AllowAutoDeactivate", true),
+      Boolean("Enabled", p.enabled),      Boolean("AllowAutoDeactivate", true),
   };
 }
 
@@ -116,7 +117,6 @@ ControlDescription Button(const Placement& p, const char* caption) {
 
 ControlDescription ReportArea(const Placement& p) {
   std::vector<Property> d = Head(p);
-  d[14] = Boolean("Enabled", false);  // the area takes no typing until a report is in it
   Append(d, {
                 Text("Tooltip", ""),
                 Boolean("Transparent", true),
@@ -186,7 +186,8 @@ std::vector<ControlDescription> MakeControls() {
       CountField({"CatsFld", 214, 170, 60, 22, 3, true}, 2),
       Button({"ClearBtn", 400, 470, 80, 30, 3, false}, "Clear"),
       Button({"CalculateBtn", 204, 470, 80, 30, 4, false}, "Get Data"),
-      ReportArea({"ResultsFld", 20, 213, 460, 230, 5, false}),
+      // The area takes no typing until a report is in it.
+      ReportArea({"ResultsFld", 20, 213, 460, 230, 5, false, true, false}),
       PictureCanvas({"Canvas1", 54, -9, 381, 75, 6, false}, "Click to see splash screen", false),
       Caption({"Label1", 184, 46, 117, 20, 0, false}, "by the Quorvane team", 10, 2, kCreditColour,
               "Canvas1"),
@@ -240,10 +241,6 @@ const ControlDescription& Control(const std::string& name) {
     if (name == control.name) return control;
   }
   throw std::out_of_range("no control " + name);
-}
-
-std::string Bytes(const std::vector<rt::Property>& properties) {
-  return rt::EncodeLayout(properties);
 }
 
 }  // namespace control_wnd_layout

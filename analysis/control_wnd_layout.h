@@ -18,7 +18,4 @@ std::vector<rt::Property> Window();
 const std::vector<ControlDescription>& Controls();
 const ControlDescription& Control(const std::string& name);
 
-// The encoded bytes, as the runtime applies them.
-std::string Bytes(const std::vector<rt::Property>& properties);
-
 }  // namespace control_wnd_layout

@@ -6,8 +6,8 @@
 
 namespace quorvane {
 
-std::int64_t ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const rt::String& Tab,
-                        rt::Table2D& Counts) {
+void ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const rt::String& Tab,
+                rt::Table2D& Counts) {
   std::int64_t lineCounter = 0;
   do {
     const rt::String line = stream.ReadLine();
@@ -32,7 +32,6 @@ std::int64_t ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const
     }
     rt::RuntimeBackgroundTask();
   } while (!stream.Eof());
-  return lineCounter;
 }
 
 }  // namespace quorvane

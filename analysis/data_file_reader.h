@@ -22,19 +22,14 @@ class TooManyLinesError : public rt::RuntimeException {
 class NotTextError : public rt::RuntimeException {
  public:
   explicit NotTextError(std::int64_t line)
-      : rt::RuntimeException("line " + std::to_string(line) + " holds a NUL character"),
-        line_(line) {}
-  std::int64_t Line() const { return line_; }
-
- private:
-  std::int64_t line_;
+      : rt::RuntimeException("line " + std::to_string(line) + " holds a NUL character") {}
 };
 
 // Every line of the stream, from the first, fills one row of Counts from row 1, in file order:
 // field j of the line into column j, for j = 1 to NumCats, as Val reads it (an empty or missing
 // field reads 0, later fields are ignored). The first line is read before the end is tested,
-// so every file gives at least one row. Returns the number of lines read.
-std::int64_t ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const rt::String& Tab,
-                        rt::Table2D& Counts);
+// so every file gives at least one row.
+void ReadCounts(rt::TextInputStream& stream, std::int64_t NumCats, const rt::String& Tab,
+                rt::Table2D& Counts);
 
 }  // namespace quorvane

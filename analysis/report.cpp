@@ -24,14 +24,19 @@ constexpr std::int64_t kElisionLinesAtMost = 2;
 
 rt::String ResultsRow(const RunText& constants, const rt::String& label, double agreement,
                       double kappa, double standardError, double z, double p) {
-  const rt::String agreementCell =
-      Cell(constants, rt::Format(agreement, ".0000"), kLabelAndAgreementWidth - rt::Len(label));
-  const rt::String kappaCell = Cell(constants, rt::Format(kappa, "+.0000"), kKappaWidth);
-  const rt::String standardErrorCell =
-      Cell(constants, rt::Format(standardError, ".0000"), kStandErrorWidth);
-  const rt::String zCell = Cell(constants, rt::Format(z, "+##.00"), kZWidth);
-  const rt::String pCell = Cell(constants, rt::Format(p, ".0000"), kPWidth);
-  return label + agreementCell + kappaCell + standardErrorCell + zCell + pCell + constants.EOL;
+  // The five cell texts are formed first, in column order, and then the row.
+  const rt::String agreementText = rt::Format(agreement, ".0000");
+  const rt::String kappaText = rt::Format(kappa, "+.0000");
+  const rt::String standardErrorText = rt::Format(standardError, ".0000");
+  const rt::String zText = rt::Format(z, "+##.00");
+  const rt::String pText = rt::Format(p, ".0000");
+  rt::String row = label;
+  AppendCell(row, constants, agreementText, kLabelAndAgreementWidth - rt::Len(label));
+  AppendCell(row, constants, kappaText, kKappaWidth);
+  AppendCell(row, constants, standardErrorText, kStandErrorWidth);
+  AppendCell(row, constants, zText, kZWidth);
+  AppendCell(row, constants, pText, kPWidth);
+  return row + constants.EOL;
 }
 
 }  // namespace
@@ -44,10 +49,6 @@ RunText MakeRunText() {
   constants.Tab = rt::Chr(9);
   constants.EOL = rt::Chr(13) + rt::Chr(10);
   return constants;
-}
-
-rt::String Cell(const RunText& constants, const rt::String& text, std::int64_t width) {
-  return rt::Right(constants.Pad + text, width);
 }
 
 void AppendCell(rt::String& row, const RunText& constants, const rt::String& text,
@@ -83,7 +84,7 @@ void WriteDataBlock(ReportArea& area, const RunText& constants, const rt::Table2
     const bool shown =
         i <= kCasesShownAtEachEnd || i > size.NumCases - kCasesShownAtEachEnd || flagged;
     // Only a shown row's text is built: an elided row leaves no trace, and most rows of a
-    // large table are elided.
+    // large table are elided (nor does it pass the background-task hook once per cell).
     if (shown) {
       rt::String row;
       for (std::int64_t j = 1; j <= size.NumCats; ++j) {

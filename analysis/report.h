@@ -20,9 +20,8 @@ RunText MakeRunText();
 // The one-line notice at the foot of every report.
 extern const char* const kReportNotice;
 
-// `text` right-aligned in `width` characters; a longer text keeps its last `width` characters.
-rt::String Cell(const RunText& constants, const rt::String& text, std::int64_t width);
-// The same cell added to the end of `row`, without a text of its own in between.
+// Adds to `row` the cell of `text`: right-aligned in `width` characters, as the last `width`
+// characters of Pad followed by the text, so a longer text keeps its last characters.
 void AppendCell(rt::String& row, const RunText& constants, const rt::String& text,
                 std::int64_t width);
 

@@ -10,7 +10,6 @@ namespace rt {
 class Date {
  public:
   Date();
-  explicit Date(QDateTime moment) : moment_(std::move(moment)) {}
 
   String ShortDate() const;  // the system locale's short date format
   String LongTime() const;   // the system locale's long time format

@@ -30,7 +30,6 @@ class FileType {
   const String& MimeType() const { return mimeType_; }
   bool Imported() const { return imported_; }
   const String& ConformsTo() const { return conformsTo_; }
-  bool IsRegistered() const { return registered_; }
 
   // The type as text (its name); registers the type with the runtime first.
   String OperatorConvert();

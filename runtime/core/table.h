@@ -27,8 +27,6 @@ class Table2D {
   double operator()(std::int64_t row, std::int64_t column) const {
     return cells_[Index(row, column)];
   }
-  std::int64_t LastRow() const { return rows_ - 1; }
-  std::int64_t LastColumn() const { return columns_ - 1; }
 
  private:
   std::size_t Index(std::int64_t row, std::int64_t column) const {

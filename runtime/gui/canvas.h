@@ -12,8 +12,8 @@ namespace rt {
 
 class Picture;
 
-// A drawing surface that shows its Backdrop picture at its top-left corner, at the picture's own
-// size, clipped to the canvas; without a picture it paints nothing.
+// A drawing surface that shows its Backdrop picture at its top-left corner: at the picture's own
+// size when it fits, scaled down to fit otherwise; without a picture it paints nothing.
 //
 // Events: MouseExit (12, "( Canvas )") when the pointer leaves it; MouseDown (21,
 // "( Canvas, Integer, Integer ) as Boolean") on a mouse press, with x and y in canvas coordinates.
@@ -31,8 +31,6 @@ class Canvas : public RectControl {
 
   const std::shared_ptr<Picture>& Backdrop() const { return backdrop_; }
   void SetBackdrop(std::shared_ptr<Picture> picture);  // nullptr: none
-
-  bool AllowFocus() const { return allowFocus_; }
 
   void AddEventHandler(std::int64_t eventNumber, const Delegate& delegate) override;
 

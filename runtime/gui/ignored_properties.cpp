@@ -11,7 +11,7 @@ namespace rt {
 namespace {
 
 // Layout properties with no meaning here, skipped on purpose: Mac-only looks and process ids,
-// the font unit (sizes are points), focus rings, spell checking and double buffering that Qt
+// the font unit (sizes are pixels), focus rings, spell checking and double buffering that Qt
 // handles itself, transparency (Qt widgets draw over their parent's background anyway), the
 // edge locks (the program's windows do not resize), data binding, input masks and hints, tab
 // panels, full-screen and compositing switches, the runtime's default placement, styled-text
@@ -49,12 +49,12 @@ constexpr auto kIgnoredProperties = std::to_array<std::string_view>({
     "ValidationMask",
 });
 
-}  // namespace
-
 bool IsIgnoredProperty(std::string_view name) {
   return std::find(kIgnoredProperties.begin(), kIgnoredProperties.end(), name) !=
          kIgnoredProperties.end();
 }
+
+}  // namespace
 
 void SkipUnhonouredProperty(std::string_view className, const Property& property) {
   if (IsIgnoredProperty(property.name)) return;

@@ -6,9 +6,6 @@
 
 namespace rt {
 
-// True for a layout property that has no meaning on this platform and is skipped on purpose.
-bool IsIgnoredProperty(std::string_view name);
-
 // For a property that a window or control does not honour: returns quietly when it is one of the
 // ignored ones, and otherwise raises UnsupportedFormatException ("TextField has no property X"),
 // so that a misspelt entry in a layout table fails loudly.

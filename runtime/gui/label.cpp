@@ -22,10 +22,6 @@ void Label::SetText(const String& text) {
   label_->setText(ToQString(text));
 }
 
-QLabel& Label::TextLabel() const {
-  return *label_;
-}
-
 Qt::FocusPolicy Label::FocusPolicyFor(bool) const {
   return Qt::NoFocus;
 }

@@ -19,8 +19,6 @@ class Label : public RectControl {
   String Text() const;
   void SetText(const String& text);
 
-  QLabel& TextLabel() const;
-
  protected:
   void ApplyProperty(const Property& property) override;
   Qt::FocusPolicy FocusPolicyFor(bool tabStop) const override;

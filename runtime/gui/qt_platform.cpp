@@ -13,15 +13,12 @@
 
 #include "runtime/core/file_type.h"
 #include "runtime/gui/printing.h"
+#include "runtime/gui/qt_text.h"
 
 namespace rt {
 namespace {
 
 const QString kAllFiles = QStringLiteral("All files (*)");
-
-QString ToQString(const String& text) {
-  return QString::fromStdString(text.ToUtf8());
-}
 
 class QtTimerHandle final : public TimerHandle {
  public:

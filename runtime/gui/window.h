@@ -93,7 +93,6 @@ class Window : public QWidget {
   void Close();
   // From the end of Constructor until the window is closed.
   bool IsOpen() const { return open_ && !closed_; }
-  bool IsClosed() const { return closed_; }
 
   // The button that Return in a text field pushes: the one named here, or else the first
   // control made with Default True. nullptr clears the choice.

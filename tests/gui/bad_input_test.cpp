@@ -125,8 +125,8 @@ TEST_F(BadInputTest, AFileWithoutReadPermissionIsRefused) {
   if (asRoot) {
     ASSERT_EQ(::seteuid(kNobody), 0);
   }
-  GetDataRefused(locked, "The data file \"" + locked.string() +
-                             "\" could not be opened: Permission denied.");
+  GetDataRefused(
+      locked, "The data file \"" + locked.string() + "\" could not be opened: Permission denied.");
   if (asRoot) {
     ASSERT_EQ(::seteuid(0), 0);
   }

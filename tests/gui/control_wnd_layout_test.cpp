@@ -13,7 +13,7 @@ using rt::Property;
 // The decoded description as name -> value; a name that appears twice keeps the last value.
 std::map<std::string, rt::PropertyValue> Values(const std::vector<Property>& description) {
   std::map<std::string, rt::PropertyValue> values;
-  for (const Property& property : rt::DecodeLayout(control_wnd_layout::Bytes(description))) {
+  for (const Property& property : rt::DecodeLayout(rt::EncodeLayout(description))) {
     values[property.name] = property.value;
   }
   return values;
@@ -76,7 +76,7 @@ TEST(ControlWndLayout, EachControlDescriptionDecodesToItsValues) {
     const Row& row = rows[i];
     SCOPED_TRACE(row.name);
     const std::vector<Property> decoded =
-        rt::DecodeLayout(control_wnd_layout::Bytes(controls[i].properties));
+        rt::DecodeLayout(rt::EncodeLayout(controls[i].properties));
     ASSERT_GE(decoded.size(), 3u);
     EXPECT_EQ(decoded.front().name, "Name");
     EXPECT_EQ(decoded[1].name, "Index");

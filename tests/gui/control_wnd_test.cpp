@@ -14,6 +14,7 @@
 
 #include "analysis/analysis_run.h"
 #include "app/file_types.h"
+#include "runtime/core/background_task.h"
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/label.h"
 #include "runtime/gui/push_button.h"
@@ -243,8 +244,10 @@ TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
 
   GetData("6", "30", "5", kData / "fleiss1971.txt");
   platform.AnswerPrintToPdf(pdf);
+  const std::uint64_t passesBefore = rt::BackgroundTaskCalls();
   Window().PrintBtn().Push();
   EXPECT_EQ(PdfPages(pdf), 2);
+  EXPECT_EQ(rt::BackgroundTaskCalls() - passesBefore, 2u) << "one pass of the print loop a page";
   std::filesystem::remove(pdf);
 }
 

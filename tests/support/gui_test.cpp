@@ -6,7 +6,7 @@
 namespace testsupport {
 
 void GuiTest::TearDown() {
-  // Windows closed with WA_DeleteOnClose are only gone once their deferred delete has run.
+  // Closed windows are only gone once their deferred delete has run.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (!widget->isVisible()) continue;
