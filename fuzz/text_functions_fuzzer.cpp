@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/core/exceptions.h"
 #include "runtime/core/string.h"
 #include "runtime/core/text_functions.h"
 
@@ -140,10 +141,37 @@ void CheckFormat(double x, const PatternCase& pattern) {
   // The nearest number with the pattern's decimals: within half a unit of the last decimal.
   const double back = rt::Val(rt::String(text));
   const double halfUnit = 0.5 * std::pow(10.0, -static_cast<double>(pattern.decimals));
-  const double slack = 4 * std::numeric_limits<double>::epsilon() *
-                       std::max(std::fabs(x), std::fabs(back));
+  const double slack =
+      4 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(x), std::fabs(back));
   if (!(std::fabs(back - x) <= halfUnit * (1 + 1e-9) + slack)) {
     Finding(where + "reads back as " + Show(back) + ", more than half a unit away");
+  }
+}
+
+// Any other pattern is refused with RuntimeException or, when it is a numeric one, gives its
+// count of decimals after the point.
+void CheckFormatWithAnyPattern(double x, const rt::String& pattern) {
+  rt::String text;
+  try {
+    text = rt::Format(x, pattern);
+  } catch (const rt::RuntimeException&) {
+    return;
+  }
+  if (!std::isfinite(x)) return;
+  const std::string utf8 = pattern.ToUtf8();
+  const std::size_t point = utf8.find('.');
+  const std::string result = text.ToUtf8();
+  if (point == std::string::npos) {
+    if (result.find('.') != std::string::npos) {
+      Finding("Format(" + Show(x) + ", \"" + utf8 + "\") = \"" + result + "\" has a point");
+    }
+    return;
+  }
+  const std::size_t decimals = utf8.size() - point - 1;
+  const std::size_t resultPoint = result.find('.');
+  if (resultPoint == std::string::npos || result.size() - resultPoint - 1 != decimals) {
+    Finding("Format(" + Show(x) + ", \"" + utf8 + "\") = \"" + result + "\" has not " +
+            std::to_string(decimals) + " decimals");
   }
 }
 
@@ -179,8 +207,8 @@ void CheckRightAndLen(const rt::String& text, std::int64_t count) {
   const rt::String right = rt::Right(text, count);
   const std::int64_t expected = std::clamp<std::int64_t>(count, 0, length);
   if (rt::Len(right) != expected) {
-    Finding("Right(text of " + std::to_string(length) + ", " + std::to_string(count) +
-            ") has " + std::to_string(rt::Len(right)) + " characters");
+    Finding("Right(text of " + std::to_string(length) + ", " + std::to_string(count) + ") has " +
+            std::to_string(rt::Len(right)) + " characters");
   }
   if (right.Characters() != text.Characters().substr(static_cast<std::size_t>(length - expected))) {
     Finding("Right(text, " + std::to_string(count) + ") is not the end of the text");
@@ -192,13 +220,13 @@ void CheckRightAndLen(const rt::String& text, std::int64_t count) {
 void CheckNthField(const rt::String& text, const rt::String& separator, std::int64_t probe) {
   const std::u32string_view chars = text.Characters();
   const std::u32string_view sep = separator.Characters();
-  if (!rt::NthField(text, separator, 0).IsEmpty() ||
-      !rt::NthField(text, separator, -1).IsEmpty() ||
+  if (!rt::NthField(text, separator, 0).IsEmpty() || !rt::NthField(text, separator, -1).IsEmpty() ||
       !rt::NthField(text, separator, std::numeric_limits<std::int64_t>::min()).IsEmpty()) {
     Finding("NthField with an index below 1 is not empty");
   }
   if (sep.empty()) {
-    if (!(rt::NthField(text, separator, 1) == text) || !rt::NthField(text, separator, 2).IsEmpty()) {
+    if (!(rt::NthField(text, separator, 1) == text) ||
+        !rt::NthField(text, separator, 2).IsEmpty()) {
       Finding("NthField with an empty separator is not the whole text as field 1");
     }
     return;
@@ -236,7 +264,8 @@ void CheckNthField(const rt::String& text, const rt::String& separator, std::int
 
 // The input: a Double's 8 bytes (any bits: NaN payloads, infinities, subnormals), a count for
 // Right, a separator of up to 3 bytes, and the rest as text, read once as UTF-8 and once as raw
-// 32-bit characters (any value, valid code point or not).
+// 32-bit characters (any value, valid code point or not). Separator and text also serve as
+// patterns for Format.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input input(data, size);
   const double x = input.Take<double>();
@@ -247,14 +276,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   CheckNumber(x);
   CheckNumber(std::trunc(x));
-  CheckNumber(static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(
-      std::bit_cast<std::uint64_t>(x)))));
+  CheckNumber(static_cast<double>(
+      std::bit_cast<float>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(x)))));
 
   const rt::String utf8 = rt::String::FromUtf8(rest);
   std::u32string raw(rest.size() / 4, U'\0');
   if (!raw.empty()) std::memcpy(raw.data(), rest.data(), raw.size() * 4);
   const rt::String wide(raw);
 
+  CheckFormatWithAnyPattern(x, separator);
+  CheckFormatWithAnyPattern(x, utf8);
   for (const rt::String* text : {&utf8, &wide}) {
     CheckVal(*text);
     CheckRightAndLen(*text, count);
