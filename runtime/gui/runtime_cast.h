@@ -22,7 +22,8 @@ template <class Object>
 std::string DescribeForCast(const Object& object) {
   std::string description(object.ClassName());
   if constexpr (requires { object.Name().ToUtf8(); }) {
-    description += " " + object.Name().ToUtf8();
+    description += ' ';
+    description += object.Name().ToUtf8();
   }
   return description;
 }
