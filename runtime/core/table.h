@@ -49,7 +49,6 @@ class Table1D {
 
   double& operator()(std::int64_t index) { return cells_[Index(index)]; }
   double operator()(std::int64_t index) const { return cells_[Index(index)]; }
-  std::int64_t Last() const { return static_cast<std::int64_t>(cells_.size()) - 1; }
 
  private:
   std::size_t Index(std::int64_t index) const {
