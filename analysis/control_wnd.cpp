@@ -5,8 +5,10 @@
 #include "analysis/count_field_keys.h"
 #include "analysis/text_printing.h"
 #include "app/pictures.h"
+#include "app/window_accessors.h"
 #include "runtime/core/text_functions.h"
 #include "runtime/gui/canvas.h"
+#include "runtime/gui/control_building.h"
 #include "runtime/gui/delegate.h"
 #include "runtime/gui/label.h"
 #include "runtime/gui/open_file_dialog.h"
@@ -16,6 +18,8 @@
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
 #include "runtime/gui/window_registry.h"
+#include "windows/about_wnd.h"
+#include "windows/description_wnd.h"
 
 namespace {
 
@@ -23,31 +27,14 @@ const char* const kNothingToPrint =
     "Nothing to print. First, specify number of raters, cases, and categories. Then click the "
     "Get Data button to load data file. Finally, results can be printed.";
 
-// The control of that name as its class, looked up afresh at every use.
-template <class Control>
-Control& Find(rt::Window& window, const char* name) {
-  return rt::RuntimeCheckCast<Control>(window.ControlByName(name));
-}
-
-// Makes a control, runs its constructor, registers it under its name and finds it again by that
-// name, checking its class.
-template <class Control>
-Control& Make(rt::Window& window, const char* name) {
-  std::unique_ptr<Control> control = window.New<Control>();
-  control->Constructor();
-  window.AddControl(std::move(control), name);
-  return Find<Control>(window, name);
-}
-
 void ApplyLayout(rt::RectControl& control, const char* name) {
-  control.SetProperties(rt::EncodeLayout(control_wnd_layout::Control(name).properties));
+  rt::ApplyLayout(control, control_wnd_layout::Control(name).properties);
 }
 
 template <class Handler>
 void Bind(ControlWnd& window, const char* name, std::int64_t event, Handler handler,
           const char* form) {
-  rt::RuntimeAddEventHandler(*window.ControlByName(name), event,
-                             rt::RuntimeCreateDelegate(window, handler, form));
+  rt::BindEvent(window, name, event, handler, form);
 }
 
 }  // namespace
@@ -75,43 +62,43 @@ void ControlWnd::CreateControls0() {
   constexpr const char* kActionForm = "( PushButton )";
   constexpr const char* kMouseDownForm = "( Canvas, Integer, Integer ) as Boolean";
 
-  ApplyLayout(Make<rt::TextField>(*this, "ObserversFld"), "ObserversFld");
+  ApplyLayout(rt::MakeControl<rt::TextField>(*this, "ObserversFld"), "ObserversFld");
   Bind(*this, "ObserversFld", rt::TextField::kKeyDownEvent, &ControlWnd::ObserversFld_KeyDown,
        kKeyDownForm);
 
-  ApplyLayout(Make<rt::TextField>(*this, "CasesFld"), "CasesFld");
+  ApplyLayout(rt::MakeControl<rt::TextField>(*this, "CasesFld"), "CasesFld");
   Bind(*this, "CasesFld", rt::TextField::kKeyDownEvent, &ControlWnd::CasesFld_KeyDown,
        kKeyDownForm);
 
-  ApplyLayout(Make<rt::TextField>(*this, "CatsFld"), "CatsFld");
+  ApplyLayout(rt::MakeControl<rt::TextField>(*this, "CatsFld"), "CatsFld");
   Bind(*this, "CatsFld", rt::TextField::kKeyDownEvent, &ControlWnd::CatsFld_KeyDown, kKeyDownForm);
 
-  ApplyLayout(Make<rt::PushButton>(*this, "ClearBtn"), "ClearBtn");
+  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "ClearBtn"), "ClearBtn");
   Bind(*this, "ClearBtn", rt::PushButton::kActionEvent, &ControlWnd::ClearBtn_Action, kActionForm);
 
-  ApplyLayout(Make<rt::PushButton>(*this, "CalculateBtn"), "CalculateBtn");
+  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "CalculateBtn"), "CalculateBtn");
   Bind(*this, "CalculateBtn", rt::PushButton::kActionEvent, &ControlWnd::CalculateBtn_Action,
        kActionForm);
 
-  ApplyLayout(Make<rt::TextArea>(*this, "ResultsFld"), "ResultsFld");
+  ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "ResultsFld"), "ResultsFld");
 
-  rt::Canvas& logo = Make<rt::Canvas>(*this, "Canvas1");
+  rt::Canvas& logo = rt::MakeControl<rt::Canvas>(*this, "Canvas1");
   logo.SetBackdrop(Quor());
   ApplyLayout(logo, "Canvas1");
   Bind(*this, "Canvas1", rt::Canvas::kMouseExitEvent, &ControlWnd::Canvas1_MouseExit, "( Canvas )");
   Bind(*this, "Canvas1", rt::Canvas::kMouseDownEvent, &ControlWnd::Canvas1_MouseDown,
        kMouseDownForm);
 
-  ApplyLayout(Make<rt::Label>(*this, "Label1"), "Label1");
+  ApplyLayout(rt::MakeControl<rt::Label>(*this, "Label1"), "Label1");
 
-  ApplyLayout(Make<rt::PushButton>(*this, "PrintBtn"), "PrintBtn");
+  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "PrintBtn"), "PrintBtn");
   Bind(*this, "PrintBtn", rt::PushButton::kActionEvent, &ControlWnd::PrintBtn_Action, kActionForm);
 
-  ApplyLayout(Make<rt::Label>(*this, "observerstext"), "observerstext");
-  ApplyLayout(Make<rt::Label>(*this, "casetext"), "casetext");
-  ApplyLayout(Make<rt::Label>(*this, "categorytext"), "categorytext");
+  ApplyLayout(rt::MakeControl<rt::Label>(*this, "observerstext"), "observerstext");
+  ApplyLayout(rt::MakeControl<rt::Label>(*this, "casetext"), "casetext");
+  ApplyLayout(rt::MakeControl<rt::Label>(*this, "categorytext"), "categorytext");
 
-  rt::Canvas& question = Make<rt::Canvas>(*this, "CanvasQ");
+  rt::Canvas& question = rt::MakeControl<rt::Canvas>(*this, "CanvasQ");
   question.SetBackdrop(Question48());
   ApplyLayout(question, "CanvasQ");
   Bind(*this, "CanvasQ", rt::Canvas::kMouseDownEvent, &ControlWnd::CanvasQ_MouseDown,
@@ -122,43 +109,43 @@ void ControlWnd::CreateControls0() {
 }
 
 rt::TextField& ControlWnd::ObserversFld() {
-  return Find<rt::TextField>(*this, "ObserversFld");
+  return rt::FindControl<rt::TextField>(*this, "ObserversFld");
 }
 rt::TextField& ControlWnd::CasesFld() {
-  return Find<rt::TextField>(*this, "CasesFld");
+  return rt::FindControl<rt::TextField>(*this, "CasesFld");
 }
 rt::TextField& ControlWnd::CatsFld() {
-  return Find<rt::TextField>(*this, "CatsFld");
+  return rt::FindControl<rt::TextField>(*this, "CatsFld");
 }
 rt::PushButton& ControlWnd::ClearBtn() {
-  return Find<rt::PushButton>(*this, "ClearBtn");
+  return rt::FindControl<rt::PushButton>(*this, "ClearBtn");
 }
 rt::PushButton& ControlWnd::CalculateBtn() {
-  return Find<rt::PushButton>(*this, "CalculateBtn");
+  return rt::FindControl<rt::PushButton>(*this, "CalculateBtn");
 }
 rt::TextArea& ControlWnd::ResultsFld() {
-  return Find<rt::TextArea>(*this, "ResultsFld");
+  return rt::FindControl<rt::TextArea>(*this, "ResultsFld");
 }
 rt::Canvas& ControlWnd::Canvas1() {
-  return Find<rt::Canvas>(*this, "Canvas1");
+  return rt::FindControl<rt::Canvas>(*this, "Canvas1");
 }
 rt::Label& ControlWnd::Label1() {
-  return Find<rt::Label>(*this, "Label1");
+  return rt::FindControl<rt::Label>(*this, "Label1");
 }
 rt::PushButton& ControlWnd::PrintBtn() {
-  return Find<rt::PushButton>(*this, "PrintBtn");
+  return rt::FindControl<rt::PushButton>(*this, "PrintBtn");
 }
 rt::Label& ControlWnd::observerstext() {
-  return Find<rt::Label>(*this, "observerstext");
+  return rt::FindControl<rt::Label>(*this, "observerstext");
 }
 rt::Label& ControlWnd::casetext() {
-  return Find<rt::Label>(*this, "casetext");
+  return rt::FindControl<rt::Label>(*this, "casetext");
 }
 rt::Label& ControlWnd::categorytext() {
-  return Find<rt::Label>(*this, "categorytext");
+  return rt::FindControl<rt::Label>(*this, "categorytext");
 }
 rt::Canvas& ControlWnd::CanvasQ() {
-  return Find<rt::Canvas>(*this, "CanvasQ");
+  return rt::FindControl<rt::Canvas>(*this, "CanvasQ");
 }
 
 bool ControlWnd::ObserversFld_KeyDown(rt::TextField&, const rt::String& key) {
@@ -188,21 +175,24 @@ void ControlWnd::Canvas1_MouseExit(rt::Canvas&) {
   ObserversFld().SetFocus();
 }
 
-// The About and help windows are not in this build yet: the logo, the question mark and their
-// menu items have nothing to show.
 bool ControlWnd::Canvas1_MouseDown(rt::Canvas&, std::int64_t, std::int64_t) {
+  quorvane::AboutWnd().Show();
   return false;
 }
 bool ControlWnd::CanvasQ_MouseDown(rt::Canvas&, std::int64_t, std::int64_t) {
+  quorvane::DescriptionWnd().Show();
   return false;
 }
 bool ControlWnd::DescriptionMenuItem_Action() {
+  quorvane::DescriptionWnd().Show();
   return false;
 }
 bool ControlWnd::AboutMenuItem_Action() {
-  return false;
+  return quorvane::ShowAboutWindow();
 }
-void ControlWnd::Event_Activate() {}
+void ControlWnd::Event_Activate() {
+  quorvane::AboutWnd().Hide();
+}
 
 void ControlWnd::PrintBtn_Action(rt::PushButton&) {
   if (rt::Len(ResultsFld().Text()) == 0) {

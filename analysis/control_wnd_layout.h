@@ -3,15 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "runtime/core/layout_description.h"
+#include "runtime/core/layout_builders.h"
 
 // The design-time values of the main window and its controls, as layout descriptions.
 namespace control_wnd_layout {
 
-struct ControlDescription {
-  const char* name;
-  std::vector<rt::Property> properties;  // in the order the description holds them
-};
+using rt::layout::ControlDescription;
 
 std::vector<rt::Property> Window();
 // The 13 controls, in the order they are made.

@@ -4,6 +4,8 @@ std::vector<rt::FileType*> FileTypes1::pAllFileTypes;
 std::unique_ptr<rt::FileType> FileTypes1::pText;
 
 void FileTypes1::Initialize() {
+  // A second start-up in the same process (the tests run several) replaces the type.
+  std::erase(pAllFileTypes, pText.get());
   pText = std::make_unique<rt::FileType>();
   pText->SetName("text");
   pText->SetExtensions("");

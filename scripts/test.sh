@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Quorvane with its tests and benchmarks and runs every test; then runs the whole suite
-# again under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and fuzzes the
-# core (scripts/fuzz.sh; QUORVANE_FUZZ_SECONDS sets the seconds per fuzzer, 60 by default).
+# Builds Quorvane with its tests and benchmarks, runs every test and checks that every benchmark
+# reports cleanly (scripts/check-benchmarks.sh); then runs the whole suite again under
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and fuzzes the core
+# (scripts/fuzz.sh; QUORVANE_FUZZ_SECONDS sets the seconds per fuzzer, 60 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh test
@@ -10,6 +11,7 @@ jobs="$(nproc)"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BENCHMARKS=ON
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
+scripts/check-benchmarks.sh build/test
 
 # Set for the build as well: test discovery runs each test program once.
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1

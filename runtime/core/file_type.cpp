@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "runtime/core/startup_trace.h"
+
 namespace rt {
 namespace {
 
@@ -54,6 +56,7 @@ String FileType::OperatorConvert() {
 
 void FileType::Register() {
   if (registered_) return;
+  TraceStartupStep("RegisterFileType " + name_.ToUtf8());
   Registry().push_back(this);
   registered_ = true;
 }

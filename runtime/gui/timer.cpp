@@ -4,6 +4,7 @@
 #include "runtime/gui/exception_edge.h"
 #include "runtime/gui/layout_values.h"
 #include "runtime/gui/platform.h"
+#include "runtime/gui/window_registry.h"
 
 namespace rt {
 
@@ -59,7 +60,7 @@ void Timer::Fire() {
   } else {
     runMode_ = kOff;
   }
-  if (!action_ || !DeliversEvents()) return;
+  if (!action_ || !DeliversEvents() || IsQuitting()) return;
   CallProgramHandler([this] { action_(*this); });
 }
 

@@ -2,13 +2,17 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "runtime/core/startup_trace.h"
+#include "runtime/gui/application.h"
 #include "runtime/gui/delegate.h"
 #include "runtime/gui/exception_edge.h"
 #include "runtime/gui/ignored_properties.h"
 #include "runtime/gui/layout_values.h"
+#include "runtime/gui/menu_bar_widget.h"
 #include "runtime/gui/open_windows.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/qt_text.h"
@@ -63,7 +67,11 @@ Window::~Window() {
 }
 
 void Window::Constructor() {
+  TraceStartupStep("Window " + className_);
   if (Handles("Layout")) Layout();
+  if (menuBarVisible_ && App() != nullptr && App()->GetMenuBar() != nullptr) {
+    SetMenuBarWidget(BuildMenuBarWidget(*App()->GetMenuBar(), *this));
+  }
   if (Handles("CreateControls")) CreateControls();
   UpdateTabOrder();
   if (Handles("AddMenuHandlers")) AddMenuHandlers();
@@ -140,7 +148,21 @@ void Window::Show() {
 }
 
 void Window::Hide() {
+  const bool wasActive = isActiveWindow();
   hide();
+  if (wasActive) ActivateAnotherWindow();
+}
+
+// Without a window manager nothing takes over the activation from a window that is hidden; the
+// user expects a window still on the screen to have it, the latest opened first.
+void Window::ActivateAnotherWindow() {
+  const std::vector<Window*> open = OpenWindows();
+  for (auto other = open.rbegin(); other != open.rend(); ++other) {
+    if (*other != this && (*other)->isVisible()) {
+      (*other)->activateWindow();
+      return;
+    }
+  }
 }
 
 void Window::Close() {
@@ -198,6 +220,11 @@ bool Window::DeliverMouseDown(std::int64_t x, std::int64_t y) {
 }
 
 bool Window::event(QEvent* event) {
+  // An activation asked for by Show can arrive after the window was hidden again.
+  if (event->type() == QEvent::WindowActivate && !isVisible()) {
+    ActivateAnotherWindow();
+    return QWidget::event(event);
+  }
   if (event->type() == QEvent::WindowActivate && open_ && DeliversEvents() && Handles("Activate")) {
     CallProgramHandler([this] { Event_Activate(); });
   }
@@ -211,6 +238,7 @@ void Window::closeEvent(QCloseEvent* event) {
   closed_ = true;
   RemoveOpenWindow(this);
   deleteLater();
+  QuitWhenNoWindowIsLeft();
 }
 
 bool Window::Handles(std::string_view eventName) {

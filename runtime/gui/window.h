@@ -126,6 +126,7 @@ class Window : public QWidget {
   void ApplyProperty(const Property& property);
   void ApplyGeometryAndFlags();
   void UpdateTabOrder();
+  void ActivateAnotherWindow();
   bool Handles(std::string_view eventName);
 
   std::string className_;

@@ -35,6 +35,10 @@ void RegisterWindowClass(std::string className, std::vector<std::string> handled
 
 bool RuntimeIsEventHandled(const Window&, std::string_view className, const String& eventName,
                            bool isOwnClass) {
+  return RuntimeIsEventHandled(className, eventName, isOwnClass);
+}
+
+bool RuntimeIsEventHandled(std::string_view className, const String& eventName, bool isOwnClass) {
   if (!isOwnClass) return false;
   const auto found = WindowClasses().find(className);
   return found != WindowClasses().end() && found->second.contains(eventName.ToUtf8());
@@ -60,18 +64,28 @@ void RemoveOpenWindow(Window* window) {
   std::erase(OpenWindowList(), window);
 }
 
+namespace {
+
+// Set from a Quit that ended a running loop until the loop has ended.
+bool ending = false;
+
+bool EventLoopRunning() {
+  return QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0;
+}
+
+}  // namespace
+
 void Quit(int code) {
   ++quitCalls;
   lastQuitCode = code;
-  QCoreApplication* application = QCoreApplication::instance();
   // Qt remembers an exit() made while no event loop runs and ends every later loop at once,
   // modal dialogs included. So only a running loop is ended. A caller that may quit before its
   // loop starts checks QuitCalls().
-  if (application == nullptr || QThread::currentThread()->loopLevel() == 0) return;
+  if (!EventLoopRunning()) return;
   // A second Quit while the program is ending (a window's Close event during the ending) keeps
   // the first code.
-  static bool ending = false;
   static QPointer<QCoreApplication> watched;
+  QCoreApplication* application = QCoreApplication::instance();
   if (watched != application) {
     watched = application;
     ending = false;
@@ -81,6 +95,14 @@ void Quit(int code) {
   if (ending) return;
   ending = true;
   QCoreApplication::exit(code);
+}
+
+bool IsQuitting() {
+  return ending;
+}
+
+void QuitWhenNoWindowIsLeft() {
+  if (OpenWindowList().empty() && EventLoopRunning() && !ending) Quit(0);
 }
 
 int QuitCalls() {

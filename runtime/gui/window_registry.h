@@ -19,6 +19,8 @@ void RegisterWindowClass(std::string className, std::vector<std::string> handled
 // answers from the registry; the runtime's own classes handle no program events.
 bool RuntimeIsEventHandled(const Window& window, std::string_view className,
                            const String& eventName, bool isOwnClass);
+// The same question for an object that is not a window (the application object).
+bool RuntimeIsEventHandled(std::string_view className, const String& eventName, bool isOwnClass);
 
 // The open window of that class name, shown or hidden, or nullptr. A window under construction
 // or closed is not open.
@@ -41,6 +43,10 @@ W& GetOrCreateWindow(std::string_view className) {
 // ending. With no event loop running it only records the call: the program's start-up checks
 // QuitCalls() before it enters its loop.
 void Quit(int code);
+// From a Quit that ends the running event loop until that loop has returned.
+bool IsQuitting();
+// Called when a window has closed: with no window left, shown or hidden, the program quits.
+void QuitWhenNoWindowIsLeft();
 // How many times Quit has been called, and the code of the last call.
 int QuitCalls();
 int LastQuitCode();

@@ -2,32 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <variant>
+
+#include "tests/support/layout_tables.h"
 
 namespace {
 
 using rt::Property;
 
-// The decoded description as name -> value; a name that appears twice keeps the last value.
-std::map<std::string, rt::PropertyValue> Values(const std::vector<Property>& description) {
-  std::map<std::string, rt::PropertyValue> values;
-  for (const Property& property : rt::DecodeLayout(rt::EncodeLayout(description))) {
-    values[property.name] = property.value;
-  }
-  return values;
-}
-
-std::int64_t Integer(const std::map<std::string, rt::PropertyValue>& values, const char* name) {
-  return std::get<std::int64_t>(values.at(name));
-}
-bool Boolean(const std::map<std::string, rt::PropertyValue>& values, const char* name) {
-  return std::get<bool>(values.at(name));
-}
-std::string Text(const std::map<std::string, rt::PropertyValue>& values, const char* name) {
-  return std::get<rt::String>(values.at(name)).ToUtf8();
-}
+using testsupport::Boolean;
+using testsupport::Integer;
+using testsupport::Text;
+using testsupport::Values;
 
 TEST(ControlWndLayout, TheWindowDescriptionDecodesToItsValues) {
   const auto values = Values(control_wnd_layout::Window());

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "runtime/core/layout_description.h"
+
+// Builders for the design-time tables of the program's windows, so that a table reads as names
+// and values, and the entries every control starts with are written once.
+namespace rt::layout {
+
+struct ControlDescription {
+  const char* name;
+  std::vector<Property> properties;  // in the order the description holds them
+};
+
+inline constexpr Colour kWhite{{0xFF, 0xFF, 0xFF, 0x00}};
+inline constexpr Colour kBlack{{0x00, 0x00, 0x00, 0x00}};
+// The colour of the one-line credit and copyright notices.
+inline constexpr Colour kNoticeColour{{0x06, 0x01, 0xFB, 0x00}};
+// The Index of a control that belongs to no control set.
+inline constexpr std::int64_t kNoControlSet = std::numeric_limits<std::int32_t>::min();
+
+Property Boolean(const char* name, bool value);
+Property Integer(const char* name, std::int64_t value);
+Property Text(const char* name, const String& value);
+Property Single(const char* name, float value);
+Property Double(const char* name, double value);
+Property Colour4(const char* name, Colour value);
+Property Unit(const char* name, std::uint8_t value);
+
+// Where a control sits, and how it takes part in tabbing.
+struct Placement {
+  const char* name;
+  std::int64_t left, top, width, height;
+  std::int64_t tabIndex;
+  bool tabStop;
+  bool locked = true;  // LockLeft and LockTop
+  bool enabled = true;
+  bool lockedRightAndBottom = false;  // LockRight and LockBottom
+};
+
+// The entries every control's description starts with, Name and Index first.
+std::vector<Property> Head(const Placement& p);
+
+// FontName and FontSize, in the platform's unit, neither bold, italic nor underlined.
+std::vector<Property> Font(const char* name, float size);
+
+void Append(std::vector<Property>& to, std::vector<Property> more);
+
+// The control of that name; raises std::out_of_range when there is none.
+const ControlDescription& FindControl(const std::vector<ControlDescription>& controls,
+                                      const std::string& name);
+
+}  // namespace rt::layout

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "runtime/core/layout_builders.h"
+#include "runtime/gui/runtime_cast.h"
+#include "runtime/gui/window.h"
+
+// For the tests of the windows' layout tables: what a description decodes to, and what the
+// runtime makes of it.
+namespace testsupport {
+
+using DecodedValues = std::map<std::string, rt::PropertyValue>;
+
+// The decoded description as name -> value; a name that appears twice keeps the last value.
+inline DecodedValues Values(const std::vector<rt::Property>& description) {
+  DecodedValues values;
+  for (const rt::Property& property : rt::DecodeLayout(rt::EncodeLayout(description))) {
+    values[property.name] = property.value;
+  }
+  return values;
+}
+
+inline std::int64_t Integer(const DecodedValues& values, const char* name) {
+  return std::get<std::int64_t>(values.at(name));
+}
+inline bool Boolean(const DecodedValues& values, const char* name) {
+  return std::get<bool>(values.at(name));
+}
+inline std::string Text(const DecodedValues& values, const char* name) {
+  return std::get<rt::String>(values.at(name)).ToUtf8();
+}
+
+// The decoded entries' names in order, one space between them: a description's order as one
+// line to compare.
+inline std::string Names(const std::vector<rt::Property>& description) {
+  std::string names;
+  for (const rt::Property& property : rt::DecodeLayout(rt::EncodeLayout(description))) {
+    if (!names.empty()) names += ' ';
+    names += property.name;
+  }
+  return names;
+}
+
+// One decoded entry as a line: its name and value, texts quoted with CR and LF spelt \r and \n,
+// colours as their four bytes in hex.
+inline std::string Entry(const rt::Property& property) {
+  struct Visitor {
+    static std::string Number(double value) {
+      std::ostringstream out;
+      out << value;
+      return out.str();
+    }
+    std::string operator()(bool value) const { return value ? "True" : "False"; }
+    std::string operator()(std::int64_t value) const { return std::to_string(value); }
+    std::string operator()(rt::FontUnit unit) const { return std::to_string(unit.value); }
+    std::string operator()(float value) const { return Number(value); }
+    std::string operator()(double value) const { return Number(value); }
+    std::string operator()(const rt::Colour& colour) const {
+      char hex[12];
+      std::snprintf(hex, sizeof hex, "%02X %02X %02X %02X", colour.bytes[0], colour.bytes[1],
+                    colour.bytes[2], colour.bytes[3]);
+      return hex;
+    }
+    std::string operator()(const rt::String& text) const {
+      std::string quoted = "\"";
+      for (char c : text.ToUtf8()) {
+        quoted += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+      }
+      return quoted + '"';
+    }
+  };
+  return property.name + ' ' + std::visit(Visitor{}, property.value);
+}
+
+// Every decoded entry of a description as a line, in order.
+inline std::vector<std::string> Entries(const std::vector<rt::Property>& description) {
+  std::vector<std::string> entries;
+  for (const rt::Property& property : rt::DecodeLayout(rt::EncodeLayout(description))) {
+    entries.push_back(Entry(property));
+  }
+  return entries;
+}
+
+// Makes a control of class Control on `window` from its description, as a window class does:
+// constructed, registered under its name, then given its whole description in one call.
+template <class Control>
+Control& BuildControl(rt::Window& window, const rt::layout::ControlDescription& description) {
+  auto made = window.New<Control>();
+  made->Constructor();
+  window.AddControl(std::move(made), description.name);
+  auto& control = rt::RuntimeCheckCast<Control>(window.ControlByName(description.name));
+  control.SetProperties(rt::EncodeLayout(description.properties));
+  return control;
+}
+
+}  // namespace testsupport

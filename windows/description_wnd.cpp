@@ -1,0 +1,100 @@
+#include "windows/description_wnd.h"
+
+#include "analysis/control_wnd.h"
+#include "analysis/text_printing.h"
+#include "app/window_accessors.h"
+#include "runtime/gui/control_building.h"
+#include "runtime/gui/label.h"
+#include "runtime/gui/push_button.h"
+#include "runtime/gui/text_area.h"
+#include "runtime/gui/window_registry.h"
+#include "windows/description_wnd_layout.h"
+
+namespace {
+
+void ApplyLayout(rt::RectControl& control, const char* name) {
+  rt::ApplyLayout(control, description_wnd_layout::Control(name).properties);
+}
+
+}  // namespace
+
+DescriptionWnd::DescriptionWnd() : rt::Window(std::string(kClassName)) {
+  static const bool registered = [] {
+    rt::RegisterWindowClass(std::string(kClassName), {"AddMenuHandlers", "CreateControls",
+                                                      "EnableMenuItems", "Layout", "Open"});
+    return true;
+  }();
+  (void)registered;
+}
+
+void DescriptionWnd::Layout() {
+  SetProperties(rt::EncodeLayout(description_wnd_layout::Window()));
+}
+
+void DescriptionWnd::CreateControls() {
+  CreateControls0();
+}
+
+void DescriptionWnd::CreateControls0() {
+  ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "DescribeFld"), "DescribeFld");
+  ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "DescribeFld2"), "DescribeFld2");
+  ApplyLayout(rt::MakeControl<rt::Label>(*this, "c2002"), "c2002");
+  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "PrintBtn"), "PrintBtn");
+  rt::BindEvent(*this, "PrintBtn", rt::PushButton::kActionEvent, &DescriptionWnd::PrintBtn_Action,
+                "( PushButton )");
+}
+
+rt::TextArea& DescriptionWnd::DescribeFld() {
+  return rt::FindControl<rt::TextArea>(*this, "DescribeFld");
+}
+rt::TextArea& DescriptionWnd::DescribeFld2() {
+  return rt::FindControl<rt::TextArea>(*this, "DescribeFld2");
+}
+rt::Label& DescriptionWnd::c2002() {
+  return rt::FindControl<rt::Label>(*this, "c2002");
+}
+rt::PushButton& DescriptionWnd::PrintBtn() {
+  return rt::FindControl<rt::PushButton>(*this, "PrintBtn");
+}
+
+// The help text is printed as it stands, edited or empty: there is no test before the dialog.
+void DescriptionWnd::PrintBtn_Action(rt::PushButton&) {
+  PrintTextArea(DescribeFld2());
+}
+
+void DescriptionWnd::AddMenuHandlers() {
+  DescriptionWnd& window = rt::RuntimeCheckCast<DescriptionWnd>(static_cast<rt::Window*>(this));
+  constexpr const char* kMenuHandlerForm = "(  ) as Boolean";
+  AddMenuHandler(
+      "ControlMenuItem",
+      rt::RuntimeCreateDelegate(window, &DescriptionWnd::ControlMenuItem_Action, kMenuHandlerForm));
+  AddMenuHandler(
+      "AboutMenuItem",
+      rt::RuntimeCreateDelegate(window, &DescriptionWnd::AboutMenuItem_Action, kMenuHandlerForm));
+  AddMenuHandler(
+      "Print", rt::RuntimeCreateDelegate(window, &DescriptionWnd::Print_Action, kMenuHandlerForm));
+}
+
+void DescriptionWnd::Event_Open() {
+  c2002().SetVisible(false);
+}
+
+void DescriptionWnd::Event_EnableMenuItems() {}
+
+bool DescriptionWnd::ControlMenuItem_Action() {
+  quorvane::ControlWnd().Show();
+  return false;
+}
+
+bool DescriptionWnd::AboutMenuItem_Action() {
+  return quorvane::ShowAboutWindow();
+}
+
+bool DescriptionWnd::Print_Action() {
+  PrintTextArea(DescribeFld2());
+  return false;
+}
+
+bool DescriptionWnd::IsEventImplemented(const rt::String& eventName) {
+  return rt::RuntimeIsEventHandled(*this, kClassName, eventName, true);
+}
