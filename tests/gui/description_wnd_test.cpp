@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <filesystem>
 
 #include "runtime/gui/label.h"
@@ -19,15 +20,11 @@ using runtimetest::ProcessEvents;
 
 class DescriptionWndTest : public testsupport::ProgramFixture {
  protected:
-  void TearDown() override {
-    std::filesystem::remove(pdf_);
-    ProgramFixture::TearDown();
-  }
-
   DescriptionWnd& Help() { return quorvane::DescriptionWnd(); }
 
-  const std::filesystem::path pdf_ =
-      std::filesystem::temp_directory_path() / "quorvane-description-wnd-print.pdf";
+  // Each test its own folder: ctest runs the tests of this suite side by side.
+  QTemporaryDir folder_;
+  const std::filesystem::path pdf_ = folder_.filePath(QStringLiteral("help.pdf")).toStdString();
 };
 
 TEST_F(DescriptionWndTest, ShowsTheHelpTextOverTheHiddenAreaWithOnlyThePrintButtonBelow) {
