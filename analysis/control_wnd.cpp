@@ -40,13 +40,8 @@ void Bind(ControlWnd& window, const char* name, std::int64_t event, Handler hand
 }  // namespace
 
 ControlWnd::ControlWnd() : rt::Window(std::string(kClassName)) {
-  static const bool registered = [] {
-    rt::RegisterWindowClass(
-        std::string(kClassName),
-        {"Activate", "AddMenuHandlers", "Close", "CreateControls", "EnableMenuItems", "Layout"});
-    return true;
-  }();
-  (void)registered;
+  rt::RegisterWindowClassOnce(kClassName, {"Activate", "AddMenuHandlers", "Close", "CreateControls",
+                                           "EnableMenuItems", "Layout"});
 }
 
 void ControlWnd::Layout() {

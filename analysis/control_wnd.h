@@ -18,7 +18,7 @@ class TextField;
 class ControlWnd : public rt::Window, public quorvane::AnalysisWindow {
  public:
   static constexpr std::string_view kClassName = "ControlWnd.ControlWnd";
-  // Also registers the class with the runtime, once.
+  // The first window made registers the class with the runtime.
   ControlWnd();
 
   void Layout() override;

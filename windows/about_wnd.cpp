@@ -19,12 +19,7 @@ void ApplyLayout(rt::RectControl& control, const char* name) {
 }  // namespace
 
 AboutWnd::AboutWnd() : rt::Window(std::string(kClassName)) {
-  static const bool registered = [] {
-    rt::RegisterWindowClass(std::string(kClassName),
-                            {"CreateControls", "KeyDown", "Layout", "MouseDown"});
-    return true;
-  }();
-  (void)registered;
+  rt::RegisterWindowClassOnce(kClassName, {"CreateControls", "KeyDown", "Layout", "MouseDown"});
 }
 
 void AboutWnd::Layout() {

@@ -17,7 +17,7 @@ class Timer;
 class AboutWnd : public rt::Window {
  public:
   static constexpr std::string_view kClassName = "AboutWnd.AboutWnd";
-  // Also registers the class with the runtime, once.
+  // The first window made registers the class with the runtime.
   AboutWnd();
 
   void Layout() override;

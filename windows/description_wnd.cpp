@@ -19,12 +19,8 @@ void ApplyLayout(rt::RectControl& control, const char* name) {
 }  // namespace
 
 DescriptionWnd::DescriptionWnd() : rt::Window(std::string(kClassName)) {
-  static const bool registered = [] {
-    rt::RegisterWindowClass(std::string(kClassName), {"AddMenuHandlers", "CreateControls",
-                                                      "EnableMenuItems", "Layout", "Open"});
-    return true;
-  }();
-  (void)registered;
+  rt::RegisterWindowClassOnce(
+      kClassName, {"AddMenuHandlers", "CreateControls", "EnableMenuItems", "Layout", "Open"});
 }
 
 void DescriptionWnd::Layout() {

@@ -15,7 +15,7 @@ class TextArea;
 class DescriptionWnd : public rt::Window {
  public:
   static constexpr std::string_view kClassName = "DescriptionWnd.DescriptionWnd";
-  // Also registers the class with the runtime, once.
+  // The first window made registers the class with the runtime.
   DescriptionWnd();
 
   void Layout() override;

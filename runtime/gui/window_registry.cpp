@@ -33,6 +33,13 @@ void RegisterWindowClass(std::string className, std::vector<std::string> handled
       std::set<std::string>(handledEvents.begin(), handledEvents.end());
 }
 
+void RegisterWindowClassOnce(std::string_view className,
+                             std::initializer_list<std::string_view> handledEvents) {
+  if (WindowClasses().contains(className)) return;
+  WindowClasses().emplace(std::string(className),
+                          std::set<std::string>(handledEvents.begin(), handledEvents.end()));
+}
+
 bool RuntimeIsEventHandled(const Window&, std::string_view className, const String& eventName,
                            bool isOwnClass) {
   return RuntimeIsEventHandled(className, eventName, isOwnClass);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace rt {
 // Makes a window class known under its class name with the names of the events it handles
 // ("Activate", "Close", "KeyDown", ...). Registering a name again replaces its events.
 void RegisterWindowClass(std::string className, std::vector<std::string> handledEvents);
+
+// The same, for a class that registers itself when its first window is made: the first call for
+// a name registers it, later ones do nothing.
+void RegisterWindowClassOnce(std::string_view className,
+                             std::initializer_list<std::string_view> handledEvents);
 
 // Whether the class handles the event. `isOwnClass` marks a class of the program's own, which
 // answers from the registry; the runtime's own classes handle no program events.

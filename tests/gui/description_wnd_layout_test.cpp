@@ -66,10 +66,7 @@ TEST(DescriptionWndLayout, TheControlsAreMadeInOrder) {
 
 TEST(DescriptionWndLayout, EachControlDecodesToItsValues) {
   struct Row {
-    const char* name;
-    std::int64_t left, top, width, height, tabIndex;
-    bool tabStop;
-    bool heldRightAndBottom;  // LockRight and LockBottom
+    testsupport::ExpectedPlacement placement;
     bool transparent;
     const char* textProperty;
     std::string text;
@@ -77,33 +74,25 @@ TEST(DescriptionWndLayout, EachControlDecodesToItsValues) {
     float fontSize;
   };
   const Row rows[] = {
-      {"DescribeFld", -1, -1, 485, 498, 0, true, true, true, "Value", "\r\n", "Courier", 10},
-      {"DescribeFld2", -1, -1, 485, 500, 1, false, false, true, "Value", HelpText().ToUtf8(),
-       "Courier", 11},
-      {"c2002", 112, 499, 353, 24, 3, false, true, false, "Value",
-       "Copyright (c) 2002-2020 the Quorvane team. All rights reserved.", "Times", 11},
-      {"PrintBtn", 11, 503, 69, 20, 2, true, false, true, "Caption", "Print", "System", 12},
+      {{"DescribeFld", -1, -1, 485, 498, 0, true, true}, true, "Value", "\r\n", "Courier", 10},
+      {{"DescribeFld2", -1, -1, 485, 500, 1, false},
+       true,
+       "Value",
+       HelpText().ToUtf8(),
+       "Courier",
+       11},
+      {{"c2002", 112, 499, 353, 24, 3, false, true},
+       false,
+       "Value",
+       "Copyright (c) 2002-2020 the Quorvane team. All rights reserved.",
+       "Times",
+       11},
+      {{"PrintBtn", 11, 503, 69, 20, 2, true}, true, "Caption", "Print", "System", 12},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    const auto& properties = description_wnd_layout::Control(row.name).properties;
-    const std::vector<std::string> entries = Entries(properties);
-    ASSERT_GE(entries.size(), 3u);
-    EXPECT_EQ(entries[0], "Name \"" + std::string(row.name) + "\"");
-    EXPECT_EQ(entries[1], "Index -2147483648");
-    EXPECT_EQ(entries.back(), "InitialParent \"\"");
-
-    const auto values = Values(properties);
-    EXPECT_EQ(Integer(values, "Left"), row.left);
-    EXPECT_EQ(Integer(values, "Top"), row.top);
-    EXPECT_EQ(Integer(values, "Width"), row.width);
-    EXPECT_EQ(Integer(values, "Height"), row.height);
-    EXPECT_EQ(Integer(values, "TabIndex"), row.tabIndex);
-    EXPECT_EQ(Boolean(values, "TabStop"), row.tabStop);
-    EXPECT_TRUE(Boolean(values, "LockLeft"));
-    EXPECT_TRUE(Boolean(values, "LockTop"));
-    EXPECT_EQ(Boolean(values, "LockRight"), row.heldRightAndBottom);
-    EXPECT_EQ(Boolean(values, "LockBottom"), row.heldRightAndBottom);
+    SCOPED_TRACE(row.placement.name);
+    const auto values = testsupport::ExpectPlacement(
+        description_wnd_layout::Control(row.placement.name).properties, row.placement);
     EXPECT_EQ(Boolean(values, "Transparent"), row.transparent);
     EXPECT_EQ(Text(values, row.textProperty), row.text);
     EXPECT_EQ(Text(values, "FontName"), row.fontName);
@@ -112,11 +101,6 @@ TEST(DescriptionWndLayout, EachControlDecodesToItsValues) {
     EXPECT_FALSE(Boolean(values, "Bold"));
     EXPECT_FALSE(Boolean(values, "Italic"));
     EXPECT_FALSE(Boolean(values, "Underline"));
-    EXPECT_EQ(Integer(values, "TabPanelIndex"), 0);
-    EXPECT_TRUE(Boolean(values, "Visible"));
-    EXPECT_TRUE(Boolean(values, "Enabled"));
-    EXPECT_TRUE(Boolean(values, "AllowAutoDeactivate"));
-    EXPECT_EQ(Text(values, "Tooltip"), "");
   }
 }
 

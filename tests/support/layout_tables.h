@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "runtime/core/layout_builders.h"
 #include "runtime/gui/runtime_cast.h"
 #include "runtime/gui/window.h"
@@ -36,6 +38,48 @@ inline bool Boolean(const DecodedValues& values, const char* name) {
 }
 inline std::string Text(const DecodedValues& values, const char* name) {
   return std::get<rt::String>(values.at(name)).ToUtf8();
+}
+
+// Where a control's description places it, as a row of a test's table.
+struct ExpectedPlacement {
+  const char* name;
+  std::int64_t left, top, width, height, tabIndex;
+  bool tabStop;
+  bool lockedRightAndBottom = false;
+};
+
+// Checks what every placed control's description holds: Name and Index first and InitialParent
+// last, its place and tab order, locked to the top left, visible, enabled, no tooltip. The
+// decoded values are returned for the checks of the control's own class.
+inline DecodedValues ExpectPlacement(const std::vector<rt::Property>& description,
+                                     const ExpectedPlacement& row) {
+  const std::vector<rt::Property> decoded = rt::DecodeLayout(rt::EncodeLayout(description));
+  EXPECT_GE(decoded.size(), 3u);
+  if (decoded.size() >= 3) {
+    EXPECT_EQ(decoded.front().name, "Name");
+    EXPECT_EQ(decoded[1].name, "Index");
+    EXPECT_EQ(decoded.back().name, "InitialParent");
+  }
+  const DecodedValues values = Values(description);
+  EXPECT_EQ(Text(values, "Name"), row.name);
+  EXPECT_EQ(Integer(values, "Index"), -2147483648LL);
+  EXPECT_EQ(Text(values, "InitialParent"), "");
+  EXPECT_EQ(Integer(values, "Left"), row.left);
+  EXPECT_EQ(Integer(values, "Top"), row.top);
+  EXPECT_EQ(Integer(values, "Width"), row.width);
+  EXPECT_EQ(Integer(values, "Height"), row.height);
+  EXPECT_EQ(Integer(values, "TabIndex"), row.tabIndex);
+  EXPECT_EQ(Boolean(values, "TabStop"), row.tabStop);
+  EXPECT_EQ(Integer(values, "TabPanelIndex"), 0);
+  EXPECT_TRUE(Boolean(values, "LockLeft"));
+  EXPECT_TRUE(Boolean(values, "LockTop"));
+  EXPECT_EQ(Boolean(values, "LockRight"), row.lockedRightAndBottom);
+  EXPECT_EQ(Boolean(values, "LockBottom"), row.lockedRightAndBottom);
+  EXPECT_TRUE(Boolean(values, "Visible"));
+  EXPECT_TRUE(Boolean(values, "Enabled"));
+  EXPECT_TRUE(Boolean(values, "AllowAutoDeactivate"));
+  EXPECT_EQ(Text(values, "Tooltip"), "");
+  return values;
 }
 
 // The decoded entries' names in order, one space between them: a description's order as one
