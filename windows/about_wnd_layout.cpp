@@ -23,7 +23,7 @@ std::vector<ControlDescription> MakeControls() {
   return {
       CanvasDescription({"Canvas1", 20, 33, 378, 71, 0, false}, "", true),
       // Across the window's full width, so that centring puts the notice mid-window.
-      LabelDescription({"StaticText5", 0, 240, 415, 20, 1, false}, {.text = kCopyrightNotice,
+      LabelDescription({"StaticText5", 0, 240, 415, 20, 1, false}, {.text = CopyrightNotice(),
                                                                     .fontName = "System",
                                                                     .fontSize = 11,
                                                                     .alignment = 2,

@@ -1,5 +1,10 @@
 #pragma once
 
-// The one-line notice that the splash window shows and the help window carries.
-inline constexpr const char* kCopyrightNotice =
-    "Copyright (c) 2002-2020 the Quorvane team. All rights reserved.";
+#include "app/version.h"
+#include "runtime/core/string.h"
+
+// The one-line notice that the splash window shows and the help window carries: the program's
+// long version, which its version resource holds too.
+inline rt::String CopyrightNotice() {
+  return rt::String(quorvane::kLongVersion);
+}

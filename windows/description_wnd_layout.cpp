@@ -40,7 +40,7 @@ std::vector<ControlDescription> MakeControls() {
                            .hasHorizontalScrollbar = false,
                            .allowSpellChecking = false}),
       LabelDescription(HeldAtAllEdges({"c2002", 112, 499, 353, 24, 3, false}),
-                       {.text = kCopyrightNotice,
+                       {.text = CopyrightNotice(),
                         .fontName = "Times",
                         .fontSize = 11,
                         .alignment = 0,

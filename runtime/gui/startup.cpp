@@ -43,6 +43,21 @@ QIcon ProgramIcon() {
   return icon;
 }
 
+// Qt's application object, unless one exists (a test's). Made as late as possible, so that the
+// program's settings for it, such as high-DPI support, are known.
+void MakeFramework() {
+  if (QCoreApplication::instance() != nullptr) return;
+  StartupState& state = State();
+  // Qt 6 always scales by the screen's density; without the program's consent it rounds the
+  // factor to whole numbers, which is how a program that does not support high DPI looks.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Application::SupportsHiDPI() ? Qt::HighDpiScaleFactorRoundingPolicy::PassThrough
+                                   : Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  static int noArguments = 0;
+  state.framework =
+      std::make_unique<QApplication>(state.argc ? *state.argc : noArguments, state.argv);
+}
+
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
@@ -88,16 +103,7 @@ void InitPluginEntrypoints() {
 void RunFrameworkInitialization(void (*lateStartup)()) {
   TraceStartupStep("RunFrameworkInitialization");
   StartupState& state = State();
-  if (QCoreApplication::instance() == nullptr) {
-    // Qt 6 always scales by the screen's density; without the program's consent it rounds the
-    // factor to whole numbers, which is how a program that does not support high DPI looks.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Application::SupportsHiDPI() ? Qt::HighDpiScaleFactorRoundingPolicy::PassThrough
-                                     : Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    static int noArguments = 0;
-    state.framework =
-        std::make_unique<QApplication>(state.argc ? *state.argc : noArguments, state.argv);
-  }
+  MakeFramework();
   // The program ends when its last window closes, shown or hidden, or when it quits; Qt's own rule
   // (the last visible window) would end it while a hidden window is still open.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -126,8 +132,13 @@ void RuntimeRun() {
 }
 
 void UnhandledException(std::exception_ptr exception) noexcept {
-  TraceStartupStep("UnhandledException");
   State().unhandled = true;
+  try {
+    TraceStartupStep("UnhandledException");
+    // A step before the framework failed: the message box needs it all the same.
+    MakeFramework();
+  } catch (...) {
+  }
   String message = "Quorvane met an error it cannot recover from and must close.";
   try {
     std::rethrow_exception(exception);

@@ -1,5 +1,6 @@
 #include "runtime/gui/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -149,6 +150,10 @@ void Window::Show() {
 
 void Window::Hide() {
   const bool wasActive = isActiveWindow();
+  // A window hidden right after Show may still get the activation Show asked for; it goes back to
+  // the window that is active now.
+  QWidget* active = QApplication::activeWindow();
+  activateInstead_ = active != this ? active : nullptr;
   hide();
   if (wasActive) ActivateAnotherWindow();
 }
@@ -196,7 +201,7 @@ void Window::SetMenuBarWidget(QWidget* menuBar) {
 }
 
 String Window::Title() const {
-  return FromQString(windowTitle());
+  return title_;
 }
 
 void Window::ControlLayoutChanged() {
@@ -222,7 +227,11 @@ bool Window::DeliverMouseDown(std::int64_t x, std::int64_t y) {
 bool Window::event(QEvent* event) {
   // An activation asked for by Show can arrive after the window was hidden again.
   if (event->type() == QEvent::WindowActivate && !isVisible()) {
-    ActivateAnotherWindow();
+    if (activateInstead_ && activateInstead_->isVisible()) {
+      activateInstead_->activateWindow();
+    } else {
+      ActivateAnotherWindow();
+    }
     return QWidget::event(event);
   }
   if (event->type() == QEvent::WindowActivate && open_ && DeliversEvents() && Handles("Activate")) {
@@ -262,7 +271,9 @@ void Window::ApplyProperty(const Property& property) {
   } else if (name == "Type") {
     type_ = IntegerValue(property);
   } else if (name == "Title") {
-    setWindowTitle(ToQString(TextValue(property)));
+    title_ = TextValue(property);
+    // Left empty, the desktop would show the program's name in the title bar instead.
+    setWindowTitle(title_.IsEmpty() ? QStringLiteral(" ") : ToQString(title_));
   } else if (name == "Resizeable") {
     resizeable_ = BooleanValue(property);
   } else if (name == "HasCloseButton") {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -130,6 +131,8 @@ class Window : public QWidget {
   bool Handles(std::string_view eventName);
 
   std::string className_;
+  String title_;
+  QPointer<QWidget> activateInstead_;
   QVBoxLayout* frame_;
   QWidget* content_;
   std::vector<std::unique_ptr<RectControl>> controls_;

@@ -140,7 +140,7 @@ TEST_F(AboutWndLayoutInTheRuntime, TheRuntimeTakesEveryDescription) {
   ASSERT_NO_THROW(timer = &BuildControl<rt::Timer>(window, about_wnd_layout::Control("Timer1")));
   ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Control("Canvas2")));
 
-  EXPECT_EQ(notice->Text().ToUtf8(), kCopyrightNotice);
+  EXPECT_EQ(notice->Text(), CopyrightNotice());
   EXPECT_EQ(timer->Period(), 4000);
   EXPECT_EQ(timer->RunMode(), rt::Timer::kSingle);
   platform.AdvanceClock(3999);

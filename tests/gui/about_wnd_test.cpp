@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include "runtime/gui/canvas.h"
@@ -151,6 +152,27 @@ TEST_F(AboutWndTest, AClosedSplashIsMadeAnewWithANewTimer) {
   platform.AdvanceClock(1);
   EXPECT_FALSE(second.isVisible());
   EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(AboutWndTest, AnActivationThatMakesANewSplashLeavesTheMainWindowActive) {
+  StartUp();
+  platform.AdvanceClock(kSplashMs);
+  ControlWnd& main = quorvane::ControlWnd();
+  DescriptionWnd& help = quorvane::DescriptionWnd();
+  quorvane::AboutWnd().Close();
+  ProcessEvents();
+  help.activateWindow();
+  ProcessEvents();
+  ASSERT_EQ(QApplication::activeWindow(), &help);
+
+  // The user comes back to the main window: its Activate event makes a splash window and hides
+  // it at once, and the activation must not end up in the help window.
+  main.activateWindow();
+  // Activations come as events of their own, each of which may ask for another.
+  for (int i = 0; i < 20; ++i) ProcessEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &main);
+  EXPECT_EQ(OpenWindowsOf(AboutWnd::kClassName), 1);
+  EXPECT_FALSE(quorvane::AboutWnd().isVisible());
 }
 
 TEST_F(AboutWndTest, ATimerOfAClosedSplashDoesNothing) {

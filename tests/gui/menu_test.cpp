@@ -150,6 +150,9 @@ TEST_F(MenuBarInWindows, TheBarAddsNothingToTheWindowsContentArea) {
 // through the scripted platform.
 TEST_F(MenuBarInWindows, WithTheMainWindowInFrontPrintAndControlRunNoHandler) {
   ControlWnd& main = quorvane::ControlWnd();
+  EXPECT_FALSE(main.HasMenuHandler("Print"));
+  EXPECT_FALSE(main.HasMenuHandler("ControlMenuItem"));
+  EXPECT_FALSE(main.HasMenuHandler("FileQuit"));
   quorvane::AboutWnd().Hide();
   Choose(main, "Print");
   Choose(main, "ControlMenuItem");
