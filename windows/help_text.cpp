@@ -115,9 +115,8 @@ constexpr const char* kLines[] = {
     "",
     "If kappa statistics computed with Quorvane appear in a professional publication, please cite "
     "the program as follows:",
-    "     The Quorvane team. (2020). Quorvane [Computer software] (Version 2.0). Distributed by "
-    "the "
-    "authors.",
+    "     The Quorvane team. (2020). Quorvane [Computer software] (Version 2.0). "
+    "Distributed by the authors.",
     "",
     "               ***************************************************************",
     "Quorvane is copyright (c) 2002-2020 the Quorvane team. You may pass it on to others through "
