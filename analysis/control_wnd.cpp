@@ -31,12 +31,6 @@ void ApplyLayout(rt::RectControl& control, const char* name) {
   rt::ApplyLayout(control, control_wnd_layout::Control(name).properties);
 }
 
-template <class Handler>
-void Bind(ControlWnd& window, const char* name, std::int64_t event, Handler handler,
-          const char* form) {
-  rt::BindEvent(window, name, event, handler, form);
-}
-
 }  // namespace
 
 ControlWnd::ControlWnd() : rt::Window(std::string(kClassName)) {
@@ -58,36 +52,40 @@ void ControlWnd::CreateControls0() {
   constexpr const char* kMouseDownForm = "( Canvas, Integer, Integer ) as Boolean";
 
   ApplyLayout(rt::MakeControl<rt::TextField>(*this, "ObserversFld"), "ObserversFld");
-  Bind(*this, "ObserversFld", rt::TextField::kKeyDownEvent, &ControlWnd::ObserversFld_KeyDown,
-       kKeyDownForm);
+  rt::BindEvent(*this, "ObserversFld", rt::TextField::kKeyDownEvent,
+                &ControlWnd::ObserversFld_KeyDown, kKeyDownForm);
 
   ApplyLayout(rt::MakeControl<rt::TextField>(*this, "CasesFld"), "CasesFld");
-  Bind(*this, "CasesFld", rt::TextField::kKeyDownEvent, &ControlWnd::CasesFld_KeyDown,
-       kKeyDownForm);
+  rt::BindEvent(*this, "CasesFld", rt::TextField::kKeyDownEvent, &ControlWnd::CasesFld_KeyDown,
+                kKeyDownForm);
 
   ApplyLayout(rt::MakeControl<rt::TextField>(*this, "CatsFld"), "CatsFld");
-  Bind(*this, "CatsFld", rt::TextField::kKeyDownEvent, &ControlWnd::CatsFld_KeyDown, kKeyDownForm);
+  rt::BindEvent(*this, "CatsFld", rt::TextField::kKeyDownEvent, &ControlWnd::CatsFld_KeyDown,
+                kKeyDownForm);
 
   ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "ClearBtn"), "ClearBtn");
-  Bind(*this, "ClearBtn", rt::PushButton::kActionEvent, &ControlWnd::ClearBtn_Action, kActionForm);
+  rt::BindEvent(*this, "ClearBtn", rt::PushButton::kActionEvent, &ControlWnd::ClearBtn_Action,
+                kActionForm);
 
   ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "CalculateBtn"), "CalculateBtn");
-  Bind(*this, "CalculateBtn", rt::PushButton::kActionEvent, &ControlWnd::CalculateBtn_Action,
-       kActionForm);
+  rt::BindEvent(*this, "CalculateBtn", rt::PushButton::kActionEvent,
+                &ControlWnd::CalculateBtn_Action, kActionForm);
 
   ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "ResultsFld"), "ResultsFld");
 
   rt::Canvas& logo = rt::MakeControl<rt::Canvas>(*this, "Canvas1");
   logo.SetBackdrop(Quor());
   ApplyLayout(logo, "Canvas1");
-  Bind(*this, "Canvas1", rt::Canvas::kMouseExitEvent, &ControlWnd::Canvas1_MouseExit, "( Canvas )");
-  Bind(*this, "Canvas1", rt::Canvas::kMouseDownEvent, &ControlWnd::Canvas1_MouseDown,
-       kMouseDownForm);
+  rt::BindEvent(*this, "Canvas1", rt::Canvas::kMouseExitEvent, &ControlWnd::Canvas1_MouseExit,
+                "( Canvas )");
+  rt::BindEvent(*this, "Canvas1", rt::Canvas::kMouseDownEvent, &ControlWnd::Canvas1_MouseDown,
+                kMouseDownForm);
 
   ApplyLayout(rt::MakeControl<rt::Label>(*this, "Label1"), "Label1");
 
   ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "PrintBtn"), "PrintBtn");
-  Bind(*this, "PrintBtn", rt::PushButton::kActionEvent, &ControlWnd::PrintBtn_Action, kActionForm);
+  rt::BindEvent(*this, "PrintBtn", rt::PushButton::kActionEvent, &ControlWnd::PrintBtn_Action,
+                kActionForm);
 
   ApplyLayout(rt::MakeControl<rt::Label>(*this, "observerstext"), "observerstext");
   ApplyLayout(rt::MakeControl<rt::Label>(*this, "casetext"), "casetext");
@@ -96,8 +94,8 @@ void ControlWnd::CreateControls0() {
   rt::Canvas& question = rt::MakeControl<rt::Canvas>(*this, "CanvasQ");
   question.SetBackdrop(Question48());
   ApplyLayout(question, "CanvasQ");
-  Bind(*this, "CanvasQ", rt::Canvas::kMouseDownEvent, &ControlWnd::CanvasQ_MouseDown,
-       kMouseDownForm);
+  rt::BindEvent(*this, "CanvasQ", rt::Canvas::kMouseDownEvent, &ControlWnd::CanvasQ_MouseDown,
+                kMouseDownForm);
 
   // All three buttons are marked Default; Return in a count field is meant to get the data.
   SetReturnKeyButton(&CalculateBtn());
