@@ -2,14 +2,14 @@
 
 #include <memory>
 
-#include "app/file_types.h"
+#include "analysis/file_types.h"
 #include "app/menu.h"
 #include "app/quorvane_application.h"
-#include "app/version.h"
-#include "app/window_accessors.h"
 #include "runtime/core/exceptions.h"
 #include "runtime/gui/startup.h"
 #include "windows/about_wnd.h"
+#include "windows/version.h"
+#include "windows/window_accessors.h"
 
 namespace quorvane {
 

@@ -7,8 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "analysis/control_wnd.h"
-#include "app/file_types.h"
+#include "analysis/file_types.h"
 #include "runtime/core/file_type.h"
 #include "runtime/gui/platform.h"
 #include "runtime/gui/printing.h"
@@ -16,6 +15,7 @@
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
 #include "runtime/gui/window_registry.h"
+#include "windows/control_wnd.h"
 
 namespace {
 

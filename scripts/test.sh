@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds Quorvane with its tests and benchmarks, runs every test and checks that every benchmark
+# Checks that every include points down the layers (scripts/check-includes.sh), builds Quorvane
+# with its tests and benchmarks, runs every test and checks that every benchmark
 # reports cleanly (scripts/check-benchmarks.sh); then runs the whole suite again under
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, and fuzzes the core
 # (scripts/fuzz.sh; QUORVANE_FUZZ_SECONDS sets the seconds per fuzzer, 60 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh test
+scripts/check-includes.sh
 jobs="$(nproc)"
 
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BENCHMARKS=ON

@@ -1,14 +1,14 @@
 #include "windows/about_wnd.h"
 
-#include "analysis/control_wnd.h"
-#include "app/pictures.h"
-#include "app/window_accessors.h"
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/control_building.h"
 #include "runtime/gui/label.h"
 #include "runtime/gui/timer.h"
 #include "runtime/gui/window_registry.h"
 #include "windows/about_wnd_layout.h"
+#include "windows/control_wnd.h"
+#include "windows/pictures.h"
+#include "windows/window_accessors.h"
 
 namespace {
 

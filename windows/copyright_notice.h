@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/version.h"
 #include "runtime/core/string.h"
+#include "windows/version.h"
 
 // The one-line notice that the splash window shows and the help window carries: the program's
 // long version, which its version resource holds too.

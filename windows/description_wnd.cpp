@@ -1,14 +1,14 @@
 #include "windows/description_wnd.h"
 
-#include "analysis/control_wnd.h"
-#include "analysis/text_printing.h"
-#include "app/window_accessors.h"
 #include "runtime/gui/control_building.h"
 #include "runtime/gui/label.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/text_area.h"
+#include "runtime/gui/text_printing.h"
 #include "runtime/gui/window_registry.h"
+#include "windows/control_wnd.h"
 #include "windows/description_wnd_layout.h"
+#include "windows/window_accessors.h"
 
 namespace {
 

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QAction>
+#include <QMenuBar>
+#include <cstdint>
+#include <string>
+
+#include "analysis/file_types.h"
+#include "runtime/gui/application.h"
+#include "runtime/gui/menu_item.h"
+#include "runtime/gui/window_registry.h"
+#include "tests/support/gui_test.h"
+#include "tests/support/runtime_test_windows.h"
+#include "windows/about_wnd.h"
+#include "windows/control_wnd.h"
+#include "windows/description_wnd.h"
+#include "windows/window_accessors.h"
+
+namespace testsupport {
+
+// The item of that Name in the window's menu bar, as the user would choose it.
+inline QAction* MenuAction(rt::Window& window, const char* name) {
+  auto* bar = window.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+  if (bar == nullptr) return nullptr;
+  return bar->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+inline void Choose(rt::Window& window, const char* name) {
+  QAction* action = MenuAction(window, name);
+  ASSERT_NE(action, nullptr) << name;
+  action->trigger();
+}
+
+// The items the windows answer, under the names the windows bind their handlers to; the
+// program's own bar is the application layer's and is tested there.
+inline rt::MenuBar& WindowItemsBar() {
+  static rt::MenuBar* const bar = [] {
+    auto* made = new rt::MenuBar;
+    const auto add = [](rt::MenuItem& to, const char* name, const char* text) -> rt::MenuItem& {
+      auto item = std::make_unique<rt::MenuItem>();
+      item->SetName(name);
+      item->SetAutoEnable(true);
+      item->SetText(text);
+      item->SetVisible(true);
+      to.AddMenu(std::move(item));
+      return *to.Child(name);
+    };
+    add(add(*made, "FileMenu", "File"), "Print", "Print");
+    rt::MenuItem& window = add(*made, "WindowMenu", "Window");
+    add(window, "ControlMenuItem", "Control");
+    add(window, "DescriptionMenuItem", "Description");
+    add(window, "AboutMenuItem", "About");
+    return made;
+  }();
+  return *bar;
+}
+
+// The program as start-up leaves it before its first window: the data-file type registered and
+// an application object holding a menu bar. Windows are made by the test, through the program's
+// accessors.
+class ProgramFixture : public GuiTest {
+ protected:
+  void SetUp() override {
+    if (!FileTypes1::Text()) FileTypes1::Initialize();
+    auto application = std::make_unique<rt::Application>();
+    application->SetMenuBar(&Bar());
+    rt::RuntimeRegisterAppObject(std::move(application));
+  }
+
+  virtual rt::MenuBar& Bar() { return WindowItemsBar(); }
+
+  void TearDown() override {
+    GuiTest::TearDown();
+    rt::RuntimeReleaseAppObject();
+  }
+
+  static int OpenWindowsOf(std::string_view className) {
+    int count = 0;
+    for (rt::Window* window : rt::OpenWindows()) count += window->ClassName() == className;
+    return count;
+  }
+};
+
+}  // namespace testsupport
