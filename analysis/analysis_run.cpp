@@ -2,6 +2,7 @@
 
 #include "analysis/count_table.h"
 #include "analysis/data_file_reader.h"
+#include "analysis/file_types.h"
 #include "analysis/fleiss_kappa.h"
 #include "analysis/report.h"
 #include "runtime/core/text_functions.h"
@@ -85,7 +86,7 @@ void RunAnalysis(AnalysisWindow& window) {
   const RunSize size{rt::TruncateToInt64(r), rt::TruncateToInt64(c), rt::TruncateToInt64(g)};
 
   // A cancelled dialog ends the run quietly.
-  const std::unique_ptr<rt::FolderItem> file = window.GetOpenFolderItem("text");
+  const std::unique_ptr<rt::FolderItem> file = window.GetOpenFolderItem(FileTypes1::kTextName);
   if (!file) return;
   if (!ReadDataFile(window, *file, size, constants, Counts)) return;
 

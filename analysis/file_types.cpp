@@ -7,7 +7,7 @@ void FileTypes1::Initialize() {
   // A second start-up in the same process (the tests run several) replaces the type.
   std::erase(pAllFileTypes, pText.get());
   pText = std::make_unique<rt::FileType>();
-  pText->SetName("text");
+  pText->SetName(kTextName);
   pText->SetExtensions("");
   pText->SetMacType("");
   pText->SetMacCreator("");

@@ -6,6 +6,7 @@
 #include "app/menu.h"
 #include "app/quorvane_application.h"
 #include "runtime/core/exceptions.h"
+#include "runtime/core/file_type.h"
 #include "runtime/gui/startup.h"
 #include "windows/about_wnd.h"
 #include "windows/version.h"
@@ -60,6 +61,8 @@ void EarlyStartup() {
 
 void InitFileTypes() {
   FileTypes1::Initialize();
+  // The data files are plain text, though the type names no endings of its own.
+  rt::TreatAsPlainText(FileTypes1::kTextName);
 }
 
 void NewAppInstance() {

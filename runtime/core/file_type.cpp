@@ -68,6 +68,26 @@ void FileType::Withdraw() {
   registered_ = false;
 }
 
+namespace {
+std::vector<String>& PlainTextTypeNames() {
+  static std::vector<String> names;
+  return names;
+}
+}  // namespace
+
+void TreatAsPlainText(const String& fileTypeName) {
+  std::vector<String>& names = PlainTextTypeNames();
+  if (std::find(names.begin(), names.end(), fileTypeName) == names.end()) {
+    names.push_back(fileTypeName);
+  }
+}
+
+bool IsPlainText(const FileType& type) {
+  const std::vector<String>& names = PlainTextTypeNames();
+  return std::find(names.begin(), names.end(), type.Name()) != names.end() ||
+         type.MimeType().ToUtf8().starts_with("text/");
+}
+
 const FileType* FindRegisteredFileType(const String& name) {
   for (const FileType* type : Registry()) {
     if (type->Name() == name) return type;

@@ -51,4 +51,10 @@ class FileType {
 // The registered type of that name, or nullptr.
 const FileType* FindRegisteredFileType(const String& name);
 
+// Files of the type of that name are plain text, though the type names no endings of its own; the
+// open-file dialog then offers the endings that text data is usually saved with.
+void TreatAsPlainText(const String& fileTypeName);
+// A type named so, or one whose MIME type is a text type.
+bool IsPlainText(const FileType& type);
+
 }  // namespace rt

@@ -9,11 +9,13 @@ namespace {
 
 std::uint64_t lookups = 0;
 
-// Beside the program in the build tree; the installed data folder when installed.
+// Beside the program in the build tree; when installed, the data folder named after the program
+// file.
 QStringList ResourceFolders() {
   const QDir programFolder(QCoreApplication::applicationDirPath());
+  const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   return {programFolder.filePath(QStringLiteral("resources")),
-          programFolder.filePath(QStringLiteral("../share/quorvane/resources"))};
+          programFolder.filePath(QStringLiteral("../share/%1/resources").arg(programFile))};
 }
 
 bool IsPlainFileName(const QString& name) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -34,14 +35,6 @@ class QtTimerHandle final : public TimerHandle {
   QTimer timer_;
 };
 
-// A type of the program's own that names no extension: the data files are plain text, so
-// offer the endings text data is usually saved with before falling back to every file.
-bool IsPlainTextType(const FileType& type) {
-  const QString name = ToQString(type.Name());
-  return name.compare(QStringLiteral("text"), Qt::CaseInsensitive) == 0 ||
-         ToQString(type.MimeType()).startsWith(QStringLiteral("text/"));
-}
-
 QStringList ExtensionPatterns(const FileType& type) {
   QStringList patterns;
   const QStringList parts =
@@ -62,8 +55,8 @@ QWidget* DialogParent() {
 }  // namespace
 
 void QtPlatform::ShowMessage(const String& text) {
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Quorvane"), ToQString(text),
-                  QMessageBox::Ok, DialogParent());
+  QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                  ToQString(text), QMessageBox::Ok, DialogParent());
   box.exec();
 }
 
@@ -105,7 +98,7 @@ QStringList OpenFileFilters(const FileType* type) {
     if (!patterns.isEmpty()) {
       filters << ToQString(type->Name()) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                      QLatin1Char(')');
-    } else if (IsPlainTextType(*type)) {
+    } else if (IsPlainText(*type)) {
       filters << QStringLiteral("Text files (*.txt *.tab *.tsv *.dat *.csv *.text)");
     }
   }

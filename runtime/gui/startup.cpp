@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QIcon>
 #include <memory>
 
@@ -33,14 +34,19 @@ StartupState& State() {
   return state;
 }
 
-// The icons are part of the program file (its Qt resources), as on Windows, where they are the
-// program's icon resource.
+// The icons are part of the program file (its Qt resources under /icons, one file a size), as on
+// Windows, where they are the program's icon resource.
 QIcon ProgramIcon() {
   QIcon icon;
-  for (const char* size : {"16", "32", "48", "256"}) {
-    icon.addFile(QStringLiteral(":/icons/quorvane-%1.png").arg(QLatin1String(size)));
-  }
+  const QDir icons(QStringLiteral(":/icons"));
+  for (const QString& file : icons.entryList(QDir::Files)) icon.addFile(icons.filePath(file));
   return icon;
+}
+
+// The program's name as its application object gives it, or as Qt knows it before there is one.
+QString ProgramName() {
+  if (Application* application = App()) return ToQString(application->PackageInfo());
+  return QCoreApplication::applicationName();
 }
 
 // Qt's application object, unless one exists (a test's). Made as late as possible, so that the
@@ -139,7 +145,8 @@ void UnhandledException(std::exception_ptr exception) noexcept {
     MakeFramework();
   } catch (...) {
   }
-  String message = "Quorvane met an error it cannot recover from and must close.";
+  String message =
+      FromQString(ProgramName()) + " met an error it cannot recover from and must close.";
   try {
     std::rethrow_exception(exception);
   } catch (const std::exception& error) {

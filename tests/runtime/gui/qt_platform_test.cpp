@@ -26,6 +26,7 @@ std::unique_ptr<rt::FileType> TypeOf(const char* name, const char* extensions) {
 
 TEST(QtPlatformTest, OpenFileFiltersOfferTheTypesFilesFirstAndAllFilesLast) {
   const auto text = TypeOf("text", "");
+  rt::TreatAsPlainText("text");
   const auto data = TypeOf("Rating data", "tsv; .tab,*.dat");
   const auto unknown = TypeOf("Odd", "");
   struct Case {
@@ -35,7 +36,7 @@ TEST(QtPlatformTest, OpenFileFiltersOfferTheTypesFilesFirstAndAllFilesLast) {
   };
   const Case cases[] = {
       {"no type", nullptr, {"All files (*)"}},
-      {"the text type, which names no endings",
+      {"a plain-text type, which names no endings",
        text.get(),
        {"Text files (*.txt *.tab *.tsv *.dat *.csv *.text)", "All files (*)"}},
       {"a type with its own endings",
