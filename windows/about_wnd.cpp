@@ -10,20 +10,12 @@
 #include "windows/pictures.h"
 #include "windows/window_accessors.h"
 
-namespace {
-
-void ApplyLayout(rt::RectControl& control, const char* name) {
-  rt::ApplyLayout(control, about_wnd_layout::Control(name).properties);
-}
-
-}  // namespace
-
 AboutWnd::AboutWnd() : rt::Window(std::string(kClassName)) {
   rt::RegisterWindowClassOnce(kClassName, {"CreateControls", "KeyDown", "Layout", "MouseDown"});
 }
 
 void AboutWnd::Layout() {
-  SetProperties(rt::EncodeLayout(about_wnd_layout::Window()));
+  SetProperties(rt::EncodeLayout(about_wnd_layout::Layout().Window()));
 }
 
 void AboutWnd::CreateControls() {
@@ -31,18 +23,13 @@ void AboutWnd::CreateControls() {
 }
 
 void AboutWnd::CreateControls0() {
-  rt::Canvas& banner = rt::MakeControl<rt::Canvas>(*this, "Canvas1");
-  banner.SetBackdrop(Quor());
-  ApplyLayout(banner, "Canvas1");
-
-  ApplyLayout(rt::MakeControl<rt::Label>(*this, "StaticText5"), "StaticText5");
-
-  ApplyLayout(rt::MakeControl<rt::Timer>(*this, "Timer1"), "Timer1");
-  rt::BindEvent(*this, "Timer1", rt::Timer::kActionEvent, &AboutWnd::Timer1_Action, "( Timer )");
-
-  rt::Canvas& kappa = rt::MakeControl<rt::Canvas>(*this, "Canvas2");
-  kappa.SetBackdrop(kappa64());
-  ApplyLayout(kappa, "Canvas2");
+  const rt::layout::WindowLayout& layout = about_wnd_layout::Layout();
+  rt::MakeControl<rt::Canvas>(*this, layout, "Canvas1", rt::Backdrop{Quor()});
+  rt::MakeControl<rt::Label>(*this, layout, "StaticText5");
+  rt::MakeControl<rt::Timer>(
+      *this, layout, "Timer1",
+      rt::On{rt::Timer::kActionEvent, &AboutWnd::Timer1_Action, "( Timer )"});
+  rt::MakeControl<rt::Canvas>(*this, layout, "Canvas2", rt::Backdrop{kappa64()});
 }
 
 rt::Canvas& AboutWnd::Canvas1() {

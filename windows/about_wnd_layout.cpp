@@ -9,7 +9,7 @@ namespace about_wnd_layout {
 namespace {
 
 using rt::layout::CanvasDescription;
-using rt::layout::FindControl;
+using rt::layout::ControlDescription;
 using rt::layout::kNoticeColour;
 using rt::layout::LabelDescription;
 using rt::layout::TimerDescription;
@@ -34,9 +34,7 @@ std::vector<ControlDescription> MakeControls() {
   };
 }
 
-}  // namespace
-
-std::vector<rt::Property> Window() {
+std::vector<rt::Property> MakeWindow() {
   return WindowDescription({.width = 415,
                             .height = 280,
                             .maximumWidth = 32000,
@@ -48,13 +46,11 @@ std::vector<rt::Property> Window() {
                             .resizeable = true});
 }
 
-const std::vector<ControlDescription>& Controls() {
-  static const std::vector<ControlDescription> controls = MakeControls();
-  return controls;
-}
+}  // namespace
 
-const ControlDescription& Control(const std::string& name) {
-  return FindControl(Controls(), name);
+const rt::layout::WindowLayout& Layout() {
+  static const rt::layout::WindowLayout layout(MakeWindow(), MakeControls());
+  return layout;
 }
 
 }  // namespace about_wnd_layout

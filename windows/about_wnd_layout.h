@@ -1,19 +1,12 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "runtime/core/layout_builders.h"
 
 // The design-time values of the splash and About window and its controls, as layout
 // descriptions.
 namespace about_wnd_layout {
 
-using rt::layout::ControlDescription;
-
-std::vector<rt::Property> Window();
-// The two canvases, the notice and the timer, in the order they are made.
-const std::vector<ControlDescription>& Controls();
-const ControlDescription& Control(const std::string& name);
+// The window, and two canvases, the notice and the timer in the order they are made.
+const rt::layout::WindowLayout& Layout();
 
 }  // namespace about_wnd_layout

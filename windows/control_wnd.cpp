@@ -27,10 +27,6 @@ const char* const kNothingToPrint =
     "Nothing to print. First, specify number of raters, cases, and categories. Then click the "
     "Get Data button to load data file. Finally, results can be printed.";
 
-void ApplyLayout(rt::RectControl& control, const char* name) {
-  rt::ApplyLayout(control, control_wnd_layout::Control(name).properties);
-}
-
 }  // namespace
 
 ControlWnd::ControlWnd() : rt::Window(std::string(kClassName)) {
@@ -39,7 +35,7 @@ ControlWnd::ControlWnd() : rt::Window(std::string(kClassName)) {
 }
 
 void ControlWnd::Layout() {
-  SetProperties(rt::EncodeLayout(control_wnd_layout::Window()));
+  SetProperties(rt::EncodeLayout(control_wnd_layout::Layout().Window()));
 }
 
 void ControlWnd::CreateControls() {
@@ -50,52 +46,39 @@ void ControlWnd::CreateControls0() {
   constexpr const char* kKeyDownForm = "( TextField, String ) as Boolean";
   constexpr const char* kActionForm = "( PushButton )";
   constexpr const char* kMouseDownForm = "( Canvas, Integer, Integer ) as Boolean";
+  using rt::On;
+  const rt::layout::WindowLayout& layout = control_wnd_layout::Layout();
 
-  ApplyLayout(rt::MakeControl<rt::TextField>(*this, "ObserversFld"), "ObserversFld");
-  rt::BindEvent(*this, "ObserversFld", rt::TextField::kKeyDownEvent,
-                &ControlWnd::ObserversFld_KeyDown, kKeyDownForm);
-
-  ApplyLayout(rt::MakeControl<rt::TextField>(*this, "CasesFld"), "CasesFld");
-  rt::BindEvent(*this, "CasesFld", rt::TextField::kKeyDownEvent, &ControlWnd::CasesFld_KeyDown,
-                kKeyDownForm);
-
-  ApplyLayout(rt::MakeControl<rt::TextField>(*this, "CatsFld"), "CatsFld");
-  rt::BindEvent(*this, "CatsFld", rt::TextField::kKeyDownEvent, &ControlWnd::CatsFld_KeyDown,
-                kKeyDownForm);
-
-  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "ClearBtn"), "ClearBtn");
-  rt::BindEvent(*this, "ClearBtn", rt::PushButton::kActionEvent, &ControlWnd::ClearBtn_Action,
-                kActionForm);
-
-  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "CalculateBtn"), "CalculateBtn");
-  rt::BindEvent(*this, "CalculateBtn", rt::PushButton::kActionEvent,
-                &ControlWnd::CalculateBtn_Action, kActionForm);
-
-  ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "ResultsFld"), "ResultsFld");
-
-  rt::Canvas& logo = rt::MakeControl<rt::Canvas>(*this, "Canvas1");
-  logo.SetBackdrop(Quor());
-  ApplyLayout(logo, "Canvas1");
-  rt::BindEvent(*this, "Canvas1", rt::Canvas::kMouseExitEvent, &ControlWnd::Canvas1_MouseExit,
-                "( Canvas )");
-  rt::BindEvent(*this, "Canvas1", rt::Canvas::kMouseDownEvent, &ControlWnd::Canvas1_MouseDown,
-                kMouseDownForm);
-
-  ApplyLayout(rt::MakeControl<rt::Label>(*this, "Label1"), "Label1");
-
-  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "PrintBtn"), "PrintBtn");
-  rt::BindEvent(*this, "PrintBtn", rt::PushButton::kActionEvent, &ControlWnd::PrintBtn_Action,
-                kActionForm);
-
-  ApplyLayout(rt::MakeControl<rt::Label>(*this, "observerstext"), "observerstext");
-  ApplyLayout(rt::MakeControl<rt::Label>(*this, "casetext"), "casetext");
-  ApplyLayout(rt::MakeControl<rt::Label>(*this, "categorytext"), "categorytext");
-
-  rt::Canvas& question = rt::MakeControl<rt::Canvas>(*this, "CanvasQ");
-  question.SetBackdrop(Question48());
-  ApplyLayout(question, "CanvasQ");
-  rt::BindEvent(*this, "CanvasQ", rt::Canvas::kMouseDownEvent, &ControlWnd::CanvasQ_MouseDown,
-                kMouseDownForm);
+  rt::MakeControl<rt::TextField>(
+      *this, layout, "ObserversFld",
+      On{rt::TextField::kKeyDownEvent, &ControlWnd::ObserversFld_KeyDown, kKeyDownForm});
+  rt::MakeControl<rt::TextField>(
+      *this, layout, "CasesFld",
+      On{rt::TextField::kKeyDownEvent, &ControlWnd::CasesFld_KeyDown, kKeyDownForm});
+  rt::MakeControl<rt::TextField>(
+      *this, layout, "CatsFld",
+      On{rt::TextField::kKeyDownEvent, &ControlWnd::CatsFld_KeyDown, kKeyDownForm});
+  rt::MakeControl<rt::PushButton>(
+      *this, layout, "ClearBtn",
+      On{rt::PushButton::kActionEvent, &ControlWnd::ClearBtn_Action, kActionForm});
+  rt::MakeControl<rt::PushButton>(
+      *this, layout, "CalculateBtn",
+      On{rt::PushButton::kActionEvent, &ControlWnd::CalculateBtn_Action, kActionForm});
+  rt::MakeControl<rt::TextArea>(*this, layout, "ResultsFld");
+  rt::MakeControl<rt::Canvas>(
+      *this, layout, "Canvas1", rt::Backdrop{Quor()},
+      On{rt::Canvas::kMouseExitEvent, &ControlWnd::Canvas1_MouseExit, "( Canvas )"},
+      On{rt::Canvas::kMouseDownEvent, &ControlWnd::Canvas1_MouseDown, kMouseDownForm});
+  rt::MakeControl<rt::Label>(*this, layout, "Label1");
+  rt::MakeControl<rt::PushButton>(
+      *this, layout, "PrintBtn",
+      On{rt::PushButton::kActionEvent, &ControlWnd::PrintBtn_Action, kActionForm});
+  rt::MakeControl<rt::Label>(*this, layout, "observerstext");
+  rt::MakeControl<rt::Label>(*this, layout, "casetext");
+  rt::MakeControl<rt::Label>(*this, layout, "categorytext");
+  rt::MakeControl<rt::Canvas>(
+      *this, layout, "CanvasQ", rt::Backdrop{Question48()},
+      On{rt::Canvas::kMouseDownEvent, &ControlWnd::CanvasQ_MouseDown, kMouseDownForm});
 
   // All three buttons are marked Default; Return in a count field is meant to get the data.
   SetReturnKeyButton(&CalculateBtn());

@@ -13,7 +13,7 @@ using rt::layout::BlackOnWhiteTail;
 using rt::layout::Boolean;
 using rt::layout::ButtonDescription;
 using rt::layout::CanvasDescription;
-using rt::layout::FindControl;
+using rt::layout::ControlDescription;
 using rt::layout::Font;
 using rt::layout::Head;
 using rt::layout::Integer;
@@ -93,9 +93,7 @@ std::vector<ControlDescription> MakeControls() {
   };
 }
 
-}  // namespace
-
-std::vector<Property> Window() {
+std::vector<Property> MakeWindow() {
   return WindowDescription({.width = 500,
                             .height = 520,
                             .maximumWidth = 600,
@@ -107,13 +105,11 @@ std::vector<Property> Window() {
                             .resizeable = false});
 }
 
-const std::vector<ControlDescription>& Controls() {
-  static const std::vector<ControlDescription> controls = MakeControls();
-  return controls;
-}
+}  // namespace
 
-const ControlDescription& Control(const std::string& name) {
-  return FindControl(Controls(), name);
+const rt::layout::WindowLayout& Layout() {
+  static const rt::layout::WindowLayout layout(MakeWindow(), MakeControls());
+  return layout;
 }
 
 }  // namespace control_wnd_layout

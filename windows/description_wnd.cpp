@@ -10,21 +10,13 @@
 #include "windows/description_wnd_layout.h"
 #include "windows/window_accessors.h"
 
-namespace {
-
-void ApplyLayout(rt::RectControl& control, const char* name) {
-  rt::ApplyLayout(control, description_wnd_layout::Control(name).properties);
-}
-
-}  // namespace
-
 DescriptionWnd::DescriptionWnd() : rt::Window(std::string(kClassName)) {
   rt::RegisterWindowClassOnce(
       kClassName, {"AddMenuHandlers", "CreateControls", "EnableMenuItems", "Layout", "Open"});
 }
 
 void DescriptionWnd::Layout() {
-  SetProperties(rt::EncodeLayout(description_wnd_layout::Window()));
+  SetProperties(rt::EncodeLayout(description_wnd_layout::Layout().Window()));
 }
 
 void DescriptionWnd::CreateControls() {
@@ -32,12 +24,13 @@ void DescriptionWnd::CreateControls() {
 }
 
 void DescriptionWnd::CreateControls0() {
-  ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "DescribeFld"), "DescribeFld");
-  ApplyLayout(rt::MakeControl<rt::TextArea>(*this, "DescribeFld2"), "DescribeFld2");
-  ApplyLayout(rt::MakeControl<rt::Label>(*this, "c2002"), "c2002");
-  ApplyLayout(rt::MakeControl<rt::PushButton>(*this, "PrintBtn"), "PrintBtn");
-  rt::BindEvent(*this, "PrintBtn", rt::PushButton::kActionEvent, &DescriptionWnd::PrintBtn_Action,
-                "( PushButton )");
+  const rt::layout::WindowLayout& layout = description_wnd_layout::Layout();
+  rt::MakeControl<rt::TextArea>(*this, layout, "DescribeFld");
+  rt::MakeControl<rt::TextArea>(*this, layout, "DescribeFld2");
+  rt::MakeControl<rt::Label>(*this, layout, "c2002");
+  rt::MakeControl<rt::PushButton>(
+      *this, layout, "PrintBtn",
+      rt::On{rt::PushButton::kActionEvent, &DescriptionWnd::PrintBtn_Action, "( PushButton )"});
 }
 
 rt::TextArea& DescriptionWnd::DescribeFld() {

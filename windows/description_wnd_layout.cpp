@@ -8,7 +8,7 @@ namespace description_wnd_layout {
 namespace {
 
 using rt::layout::ButtonDescription;
-using rt::layout::FindControl;
+using rt::layout::ControlDescription;
 using rt::layout::kBlack;
 using rt::layout::LabelDescription;
 using rt::layout::Placement;
@@ -50,9 +50,7 @@ std::vector<ControlDescription> MakeControls() {
   };
 }
 
-}  // namespace
-
-std::vector<rt::Property> Window() {
+std::vector<rt::Property> MakeWindow() {
   return WindowDescription({.width = 485,
                             .height = 525,
                             .maximumWidth = 600,
@@ -64,13 +62,11 @@ std::vector<rt::Property> Window() {
                             .resizeable = false});
 }
 
-const std::vector<ControlDescription>& Controls() {
-  static const std::vector<ControlDescription> controls = MakeControls();
-  return controls;
-}
+}  // namespace
 
-const ControlDescription& Control(const std::string& name) {
-  return FindControl(Controls(), name);
+const rt::layout::WindowLayout& Layout() {
+  static const rt::layout::WindowLayout layout(MakeWindow(), MakeControls());
+  return layout;
 }
 
 }  // namespace description_wnd_layout

@@ -57,9 +57,8 @@ void Append(std::vector<Property>& to, std::vector<Property> more) {
   to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
-const ControlDescription& FindControl(const std::vector<ControlDescription>& controls,
-                                      const std::string& name) {
-  for (const ControlDescription& control : controls) {
+const ControlDescription& WindowLayout::Control(const std::string& name) const {
+  for (const ControlDescription& control : controls_) {
     if (name == control.name) return control;
   }
   throw std::out_of_range("no control " + name);

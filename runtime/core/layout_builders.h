@@ -50,8 +50,21 @@ std::vector<Property> Font(const char* name, float size);
 
 void Append(std::vector<Property>& to, std::vector<Property> more);
 
-// The control of that name; raises std::out_of_range when there is none.
-const ControlDescription& FindControl(const std::vector<ControlDescription>& controls,
-                                      const std::string& name);
+// The design-time values of one window: its own description, and its controls' in the order
+// they are made.
+class WindowLayout {
+ public:
+  WindowLayout(std::vector<Property> window, std::vector<ControlDescription> controls)
+      : window_(std::move(window)), controls_(std::move(controls)) {}
+
+  const std::vector<Property>& Window() const { return window_; }
+  const std::vector<ControlDescription>& Controls() const { return controls_; }
+  // The control of that name; raises std::out_of_range when there is none.
+  const ControlDescription& Control(const std::string& name) const;
+
+ private:
+  std::vector<Property> window_;
+  std::vector<ControlDescription> controls_;
+};
 
 }  // namespace rt::layout

@@ -49,15 +49,15 @@ TEST(AboutWndLayout, TheWindowDescriptionHoldsItsValuesInOrder) {
       "MacProcID 0",
       "LiveResize False",
   };
-  EXPECT_EQ(Entries(about_wnd_layout::Window()), expected);
-  EXPECT_EQ(Names(about_wnd_layout::Window()), Names(control_wnd_layout::Window()));
+  EXPECT_EQ(Entries(about_wnd_layout::Layout().Window()), expected);
+  EXPECT_EQ(Names(about_wnd_layout::Layout().Window()), Names(control_wnd_layout::Layout().Window()));
 }
 
 TEST(AboutWndLayout, TheControlsAreMadeInOrder) {
   std::string names;
-  for (const auto& control : about_wnd_layout::Controls()) names += std::string(control.name) + ' ';
+  for (const auto& control : about_wnd_layout::Layout().Controls()) names += std::string(control.name) + ' ';
   EXPECT_EQ(names, "Canvas1 StaticText5 Timer1 Canvas2 ");
-  EXPECT_THROW(about_wnd_layout::Control("Label1"), std::out_of_range);
+  EXPECT_THROW(about_wnd_layout::Layout().Control("Label1"), std::out_of_range);
 }
 
 TEST(AboutWndLayout, EachPlacedControlDecodesToItsValues) {
@@ -73,21 +73,21 @@ TEST(AboutWndLayout, EachPlacedControlDecodesToItsValues) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.placement.name);
     const auto values = testsupport::ExpectPlacement(
-        about_wnd_layout::Control(row.placement.name).properties, row.placement);
+        about_wnd_layout::Layout().Control(row.placement.name).properties, row.placement);
     EXPECT_EQ(Boolean(values, "Transparent"), row.transparent);
   }
 }
 
 TEST(AboutWndLayout, EachClassListsItsPropertiesAsTheMainWindowDoes) {
-  const auto& canvas = control_wnd_layout::Control("Canvas1").properties;
-  EXPECT_EQ(Names(about_wnd_layout::Control("Canvas1").properties), Names(canvas));
-  EXPECT_EQ(Names(about_wnd_layout::Control("Canvas2").properties), Names(canvas));
-  EXPECT_EQ(Names(about_wnd_layout::Control("StaticText5").properties),
-            Names(control_wnd_layout::Control("Label1").properties));
+  const auto& canvas = control_wnd_layout::Layout().Control("Canvas1").properties;
+  EXPECT_EQ(Names(about_wnd_layout::Layout().Control("Canvas1").properties), Names(canvas));
+  EXPECT_EQ(Names(about_wnd_layout::Layout().Control("Canvas2").properties), Names(canvas));
+  EXPECT_EQ(Names(about_wnd_layout::Layout().Control("StaticText5").properties),
+            Names(control_wnd_layout::Layout().Control("Label1").properties));
 }
 
 TEST(AboutWndLayout, TheNoticeIsCentredInTheCreditsColour) {
-  const auto notice = Values(about_wnd_layout::Control("StaticText5").properties);
+  const auto notice = Values(about_wnd_layout::Layout().Control("StaticText5").properties);
   EXPECT_EQ(Text(notice, "Value"),
             "Copyright (c) 2002-2020 the Quorvane team. All rights reserved.");
   EXPECT_EQ(Integer(notice, "TextAlignment"), 2);
@@ -99,7 +99,7 @@ TEST(AboutWndLayout, TheNoticeIsCentredInTheCreditsColour) {
   EXPECT_FALSE(Boolean(notice, "Underline"));
   EXPECT_EQ(std::get<rt::Colour>(notice.at("TextColor")), (rt::Colour{{0x06, 0x01, 0xFB, 0x00}}));
   EXPECT_EQ(notice.at("TextColor"),
-            Values(control_wnd_layout::Control("Label1").properties).at("TextColor"));
+            Values(control_wnd_layout::Layout().Control("Label1").properties).at("TextColor"));
   EXPECT_FALSE(Boolean(notice, "Multiline"));
   EXPECT_FALSE(Boolean(notice, "Selectable"));
   EXPECT_EQ(Text(notice, "DataField"), "");
@@ -109,7 +109,7 @@ TEST(AboutWndLayout, TheNoticeIsCentredInTheCreditsColour) {
 TEST(AboutWndLayout, TheCanvasesTakeNoFocusButDrawARing) {
   for (const char* name : {"Canvas1", "Canvas2"}) {
     SCOPED_TRACE(name);
-    const auto canvas = Values(about_wnd_layout::Control(name).properties);
+    const auto canvas = Values(about_wnd_layout::Layout().Control(name).properties);
     EXPECT_FALSE(Boolean(canvas, "AllowFocus"));
     EXPECT_TRUE(Boolean(canvas, "AllowFocusRing"));
     EXPECT_FALSE(Boolean(canvas, "AllowTabs"));
@@ -120,7 +120,7 @@ TEST(AboutWndLayout, TheCanvasesTakeNoFocusButDrawARing) {
 TEST(AboutWndLayout, TheTimerFiresOnceFourSecondsAfterItStarts) {
   const std::vector<std::string> expected = {"Name \"Timer1\"", "Index -2147483648", "Period 4000",
                                              "RunMode 1"};
-  EXPECT_EQ(Entries(about_wnd_layout::Control("Timer1").properties), expected);
+  EXPECT_EQ(Entries(about_wnd_layout::Layout().Control("Timer1").properties), expected);
 }
 
 // The descriptions applied to the runtime's own classes, as the window class applies them: a
@@ -129,16 +129,16 @@ class AboutWndLayoutInTheRuntime : public testsupport::GuiTest {};
 
 TEST_F(AboutWndLayoutInTheRuntime, TheRuntimeTakesEveryDescription) {
   rt::Window window("AboutWndLayoutTest");
-  ASSERT_NO_THROW(window.SetProperties(rt::EncodeLayout(about_wnd_layout::Window())));
+  ASSERT_NO_THROW(window.SetProperties(rt::EncodeLayout(about_wnd_layout::Layout().Window())));
   EXPECT_EQ(window.Title().ToUtf8(), "");
   using testsupport::BuildControl;
-  ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Control("Canvas1")));
+  ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Layout().Control("Canvas1")));
   rt::Label* notice = nullptr;
   ASSERT_NO_THROW(notice =
-                      &BuildControl<rt::Label>(window, about_wnd_layout::Control("StaticText5")));
+                      &BuildControl<rt::Label>(window, about_wnd_layout::Layout().Control("StaticText5")));
   rt::Timer* timer = nullptr;
-  ASSERT_NO_THROW(timer = &BuildControl<rt::Timer>(window, about_wnd_layout::Control("Timer1")));
-  ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Control("Canvas2")));
+  ASSERT_NO_THROW(timer = &BuildControl<rt::Timer>(window, about_wnd_layout::Layout().Control("Timer1")));
+  ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Layout().Control("Canvas2")));
 
   EXPECT_EQ(notice->Text(), CopyrightNotice());
   EXPECT_EQ(timer->Period(), 4000);

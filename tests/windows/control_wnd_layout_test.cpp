@@ -17,7 +17,7 @@ using testsupport::Text;
 using testsupport::Values;
 
 TEST(ControlWndLayout, TheWindowDescriptionDecodesToItsValues) {
-  const auto values = Values(control_wnd_layout::Window());
+  const auto values = Values(control_wnd_layout::Layout().Window());
   EXPECT_EQ(Integer(values, "Width"), 500);
   EXPECT_EQ(Integer(values, "Height"), 520);
   EXPECT_EQ(Integer(values, "MinimumWidth"), 64);
@@ -57,7 +57,7 @@ TEST(ControlWndLayout, EachControlDescriptionDecodesToItsValues) {
        12},
       {"CanvasQ", 463, 171, 22, 41, 15, false, true, nullptr, nullptr, 0},
   };
-  const auto& controls = control_wnd_layout::Controls();
+  const auto& controls = control_wnd_layout::Layout().Controls();
   ASSERT_EQ(controls.size(), std::size(rows));
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const Row& row = rows[i];
@@ -95,23 +95,23 @@ TEST(ControlWndLayout, EachControlDescriptionDecodesToItsValues) {
 }
 
 TEST(ControlWndLayout, ControlSpecificValues) {
-  EXPECT_EQ(Integer(Values(control_wnd_layout::Control("ObserversFld").properties),
+  EXPECT_EQ(Integer(Values(control_wnd_layout::Layout().Control("ObserversFld").properties),
                     "MaximumCharactersAllowed"),
             2);
-  EXPECT_EQ(Integer(Values(control_wnd_layout::Control("CasesFld").properties),
+  EXPECT_EQ(Integer(Values(control_wnd_layout::Layout().Control("CasesFld").properties),
                     "MaximumCharactersAllowed"),
             3);
-  EXPECT_EQ(Integer(Values(control_wnd_layout::Control("CatsFld").properties),
+  EXPECT_EQ(Integer(Values(control_wnd_layout::Layout().Control("CatsFld").properties),
                     "MaximumCharactersAllowed"),
             2);
-  const auto label = Values(control_wnd_layout::Control("Label1").properties);
+  const auto label = Values(control_wnd_layout::Layout().Control("Label1").properties);
   EXPECT_EQ(Text(label, "InitialParent"), "Canvas1");
   EXPECT_EQ(std::get<rt::Colour>(label.at("TextColor")), (rt::Colour{{0x06, 0x01, 0xFB, 0x00}}));
-  const auto logo = Values(control_wnd_layout::Control("Canvas1").properties);
+  const auto logo = Values(control_wnd_layout::Layout().Control("Canvas1").properties);
   EXPECT_EQ(Text(logo, "Tooltip"), "Click to see splash screen");
   for (const char* canvas : {"Canvas1", "CanvasQ"}) {
     int transparent = 0;
-    for (const Property& property : control_wnd_layout::Control(canvas).properties) {
+    for (const Property& property : control_wnd_layout::Layout().Control(canvas).properties) {
       if (property.name == "Transparent") {
         ++transparent;
         EXPECT_TRUE(std::get<bool>(property.value)) << canvas;
@@ -120,9 +120,9 @@ TEST(ControlWndLayout, ControlSpecificValues) {
     EXPECT_EQ(transparent, 2) << canvas;
   }
   for (const char* button : {"ClearBtn", "CalculateBtn", "PrintBtn"}) {
-    EXPECT_TRUE(Boolean(Values(control_wnd_layout::Control(button).properties), "Default"));
+    EXPECT_TRUE(Boolean(Values(control_wnd_layout::Layout().Control(button).properties), "Default"));
   }
-  const auto report = Values(control_wnd_layout::Control("ResultsFld").properties);
+  const auto report = Values(control_wnd_layout::Layout().Control("ResultsFld").properties);
   EXPECT_TRUE(Boolean(report, "Multiline"));
   EXPECT_TRUE(Boolean(report, "HasHorizontalScrollbar"));
   EXPECT_EQ(Integer(report, "MaximumCharactersAllowed"), 0);

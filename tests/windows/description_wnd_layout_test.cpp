@@ -52,16 +52,16 @@ TEST(DescriptionWndLayout, TheWindowDescriptionHoldsItsValuesInOrder) {
       "MacProcID 0",
       "LiveResize False",
   };
-  EXPECT_EQ(Entries(description_wnd_layout::Window()), expected);
+  EXPECT_EQ(Entries(description_wnd_layout::Layout().Window()), expected);
 }
 
 TEST(DescriptionWndLayout, TheControlsAreMadeInOrder) {
   std::string names;
-  for (const auto& control : description_wnd_layout::Controls()) {
+  for (const auto& control : description_wnd_layout::Layout().Controls()) {
     names += std::string(control.name) + ' ';
   }
   EXPECT_EQ(names, "DescribeFld DescribeFld2 c2002 PrintBtn ");
-  EXPECT_THROW(description_wnd_layout::Control("ResultsFld"), std::out_of_range);
+  EXPECT_THROW(description_wnd_layout::Layout().Control("ResultsFld"), std::out_of_range);
 }
 
 TEST(DescriptionWndLayout, EachControlDecodesToItsValues) {
@@ -92,7 +92,7 @@ TEST(DescriptionWndLayout, EachControlDecodesToItsValues) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.placement.name);
     const auto values = testsupport::ExpectPlacement(
-        description_wnd_layout::Control(row.placement.name).properties, row.placement);
+        description_wnd_layout::Layout().Control(row.placement.name).properties, row.placement);
     EXPECT_EQ(Boolean(values, "Transparent"), row.transparent);
     EXPECT_EQ(Text(values, row.textProperty), row.text);
     EXPECT_EQ(Text(values, "FontName"), row.fontName);
@@ -111,7 +111,7 @@ TEST(DescriptionWndLayout, TheHelpTextAreaTakesEditsAndStyledTextTheHiddenOneNei
   };
   for (const Row& row : {Row{"DescribeFld", true, false}, Row{"DescribeFld2", false, true}}) {
     SCOPED_TRACE(row.name);
-    const auto area = Values(description_wnd_layout::Control(row.name).properties);
+    const auto area = Values(description_wnd_layout::Layout().Control(row.name).properties);
     EXPECT_EQ(Boolean(area, "ReadOnly"), row.readOnly);
     EXPECT_EQ(Boolean(area, "AllowStyledText"), row.allowStyledText);
     EXPECT_TRUE(Boolean(area, "Multiline"));
@@ -135,7 +135,7 @@ TEST(DescriptionWndLayout, TheHelpTextAreaTakesEditsAndStyledTextTheHiddenOneNei
 }
 
 TEST(DescriptionWndLayout, TheNoticeAndTheButton) {
-  const auto notice = Values(description_wnd_layout::Control("c2002").properties);
+  const auto notice = Values(description_wnd_layout::Layout().Control("c2002").properties);
   EXPECT_EQ(Integer(notice, "TextAlignment"), 0);
   EXPECT_EQ(std::get<rt::Colour>(notice.at("TextColor")), kBlack);
   EXPECT_FALSE(Boolean(notice, "Multiline"));
@@ -143,21 +143,21 @@ TEST(DescriptionWndLayout, TheNoticeAndTheButton) {
   EXPECT_EQ(Text(notice, "DataField"), "");
   EXPECT_EQ(Text(notice, "DataSource"), "");
 
-  const auto button = Values(description_wnd_layout::Control("PrintBtn").properties);
+  const auto button = Values(description_wnd_layout::Layout().Control("PrintBtn").properties);
   EXPECT_TRUE(Boolean(button, "Default"));
   EXPECT_FALSE(Boolean(button, "Cancel"));
   EXPECT_EQ(Integer(button, "MacButtonStyle"), 0);
 }
 
 TEST(DescriptionWndLayout, EachClassListsItsPropertiesAsTheMainWindowDoes) {
-  EXPECT_EQ(Names(description_wnd_layout::Window()), Names(control_wnd_layout::Window()));
-  const auto& area = control_wnd_layout::Control("ResultsFld").properties;
-  EXPECT_EQ(Names(description_wnd_layout::Control("DescribeFld").properties), Names(area));
-  EXPECT_EQ(Names(description_wnd_layout::Control("DescribeFld2").properties), Names(area));
-  EXPECT_EQ(Names(description_wnd_layout::Control("c2002").properties),
-            Names(control_wnd_layout::Control("Label1").properties));
-  EXPECT_EQ(Names(description_wnd_layout::Control("PrintBtn").properties),
-            Names(control_wnd_layout::Control("PrintBtn").properties));
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Window()), Names(control_wnd_layout::Layout().Window()));
+  const auto& area = control_wnd_layout::Layout().Control("ResultsFld").properties;
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Control("DescribeFld").properties), Names(area));
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Control("DescribeFld2").properties), Names(area));
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Control("c2002").properties),
+            Names(control_wnd_layout::Layout().Control("Label1").properties));
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Control("PrintBtn").properties),
+            Names(control_wnd_layout::Layout().Control("PrintBtn").properties));
 }
 
 // The descriptions applied to the runtime's own classes, as the window class applies them: a
@@ -167,18 +167,18 @@ class DescriptionWndLayoutInTheRuntime : public testsupport::GuiTest {};
 TEST_F(DescriptionWndLayoutInTheRuntime, TheRuntimeTakesEveryDescription) {
   using testsupport::BuildControl;
   rt::Window window("DescriptionWndLayoutTest");
-  ASSERT_NO_THROW(window.SetProperties(rt::EncodeLayout(description_wnd_layout::Window())));
+  ASSERT_NO_THROW(window.SetProperties(rt::EncodeLayout(description_wnd_layout::Layout().Window())));
   EXPECT_EQ(window.Title().ToUtf8(), "Description");
   rt::TextArea* hidden = nullptr;
   rt::TextArea* help = nullptr;
   rt::PushButton* print = nullptr;
   ASSERT_NO_THROW(
-      hidden = &BuildControl<rt::TextArea>(window, description_wnd_layout::Control("DescribeFld")));
+      hidden = &BuildControl<rt::TextArea>(window, description_wnd_layout::Layout().Control("DescribeFld")));
   ASSERT_NO_THROW(
-      help = &BuildControl<rt::TextArea>(window, description_wnd_layout::Control("DescribeFld2")));
-  ASSERT_NO_THROW(BuildControl<rt::Label>(window, description_wnd_layout::Control("c2002")));
+      help = &BuildControl<rt::TextArea>(window, description_wnd_layout::Layout().Control("DescribeFld2")));
+  ASSERT_NO_THROW(BuildControl<rt::Label>(window, description_wnd_layout::Layout().Control("c2002")));
   ASSERT_NO_THROW(
-      print = &BuildControl<rt::PushButton>(window, description_wnd_layout::Control("PrintBtn")));
+      print = &BuildControl<rt::PushButton>(window, description_wnd_layout::Layout().Control("PrintBtn")));
 
   EXPECT_EQ(hidden->Text().ToUtf8(), "\r\n");
   EXPECT_EQ(help->Text(), HelpText());
