@@ -46,10 +46,14 @@ struct ExpectedPlacement {
   std::int64_t left, top, width, height, tabIndex;
   bool tabStop;
   bool lockedRightAndBottom = false;
+  bool lockedLeftAndTop = true;
+  bool enabled = true;
+  const char* parent = "";  // the control it sits on; empty: the window
+  const char* tooltip = "";
 };
 
 // Checks what every placed control's description holds: Name and Index first and InitialParent
-// last, its place and tab order, locked to the top left, visible, enabled, no tooltip. The
+// last, its place, parent and tab order, its locks, visible, whether enabled, its tooltip. The
 // decoded values are returned for the checks of the control's own class.
 inline DecodedValues ExpectPlacement(const std::vector<rt::Property>& description,
                                      const ExpectedPlacement& row) {
@@ -63,7 +67,7 @@ inline DecodedValues ExpectPlacement(const std::vector<rt::Property>& descriptio
   const DecodedValues values = Values(description);
   EXPECT_EQ(Text(values, "Name"), row.name);
   EXPECT_EQ(Integer(values, "Index"), -2147483648LL);
-  EXPECT_EQ(Text(values, "InitialParent"), "");
+  EXPECT_EQ(Text(values, "InitialParent"), row.parent);
   EXPECT_EQ(Integer(values, "Left"), row.left);
   EXPECT_EQ(Integer(values, "Top"), row.top);
   EXPECT_EQ(Integer(values, "Width"), row.width);
@@ -71,14 +75,14 @@ inline DecodedValues ExpectPlacement(const std::vector<rt::Property>& descriptio
   EXPECT_EQ(Integer(values, "TabIndex"), row.tabIndex);
   EXPECT_EQ(Boolean(values, "TabStop"), row.tabStop);
   EXPECT_EQ(Integer(values, "TabPanelIndex"), 0);
-  EXPECT_TRUE(Boolean(values, "LockLeft"));
-  EXPECT_TRUE(Boolean(values, "LockTop"));
+  EXPECT_EQ(Boolean(values, "LockLeft"), row.lockedLeftAndTop);
+  EXPECT_EQ(Boolean(values, "LockTop"), row.lockedLeftAndTop);
   EXPECT_EQ(Boolean(values, "LockRight"), row.lockedRightAndBottom);
   EXPECT_EQ(Boolean(values, "LockBottom"), row.lockedRightAndBottom);
   EXPECT_TRUE(Boolean(values, "Visible"));
-  EXPECT_TRUE(Boolean(values, "Enabled"));
+  EXPECT_EQ(Boolean(values, "Enabled"), row.enabled);
   EXPECT_TRUE(Boolean(values, "AllowAutoDeactivate"));
-  EXPECT_EQ(Text(values, "Tooltip"), "");
+  EXPECT_EQ(Text(values, "Tooltip"), row.tooltip);
   return values;
 }
 

@@ -34,56 +34,37 @@ TEST(ControlWndLayout, TheWindowDescriptionDecodesToItsValues) {
 
 TEST(ControlWndLayout, EachControlDescriptionDecodesToItsValues) {
   struct Row {
-    const char* name;
-    std::int64_t left, top, width, height, tabIndex;
-    bool tabStop, enabled;
+    testsupport::ExpectedPlacement placement;
     const char* text;  // Value or Caption; nullptr where the class has none
     const char* fontName;
     float fontSize;
   };
+  // Positional: name, left, top, width, height, tab index, tab stop, locked right and bottom,
+  // locked left and top, enabled, parent, tooltip.
   const Row rows[] = {
-      {"ObserversFld", 214, 116, 60, 22, 1, true, true, "", "System", 12},
-      {"CasesFld", 214, 143, 60, 22, 2, true, true, "", "System", 12},
-      {"CatsFld", 214, 170, 60, 22, 3, true, true, "", "System", 12},
-      {"ClearBtn", 400, 470, 80, 30, 3, false, true, "Clear", "System", 12},
-      {"CalculateBtn", 204, 470, 80, 30, 4, false, true, "Get Data", "System", 12},
-      {"ResultsFld", 20, 213, 460, 230, 5, false, false, "", "Courier", 10},
-      {"Canvas1", 54, -9, 381, 75, 6, false, true, nullptr, nullptr, 0},
-      {"Label1", 184, 46, 117, 20, 0, false, true, nullptr, "System", 10},
-      {"PrintBtn", 20, 470, 80, 30, 7, false, true, "Print", "System", 12},
-      {"observerstext", 20, 117, 190, 20, 8, false, true, "Number of raters (2-99):", "System", 12},
-      {"casetext", 20, 145, 190, 20, 9, false, true, "Number of cases (2-999):", "System", 12},
-      {"categorytext", 20, 171, 190, 20, 10, false, true, "Number of categories (2-25):", "System",
-       12},
-      {"CanvasQ", 463, 171, 22, 41, 15, false, true, nullptr, nullptr, 0},
+      {{"ObserversFld", 214, 116, 60, 22, 1, true}, "", "System", 12},
+      {{"CasesFld", 214, 143, 60, 22, 2, true}, "", "System", 12},
+      {{"CatsFld", 214, 170, 60, 22, 3, true}, "", "System", 12},
+      {{"ClearBtn", 400, 470, 80, 30, 3, false}, "Clear", "System", 12},
+      {{"CalculateBtn", 204, 470, 80, 30, 4, false}, "Get Data", "System", 12},
+      {{"ResultsFld", 20, 213, 460, 230, 5, false, false, true, false}, "", "Courier", 10},
+      {{"Canvas1", 54, -9, 381, 75, 6, false, false, true, true, "", "Click to see splash screen"},
+       nullptr,
+       nullptr,
+       0},
+      {{"Label1", 184, 46, 117, 20, 0, false, false, true, true, "Canvas1"}, nullptr, "System", 10},
+      {{"PrintBtn", 20, 470, 80, 30, 7, false}, "Print", "System", 12},
+      {{"observerstext", 20, 117, 190, 20, 8, false}, "Number of raters (2-99):", "System", 12},
+      {{"casetext", 20, 145, 190, 20, 9, false}, "Number of cases (2-999):", "System", 12},
+      {{"categorytext", 20, 171, 190, 20, 10, false}, "Number of categories (2-25):", "System", 12},
+      {{"CanvasQ", 463, 171, 22, 41, 15, false, false, false}, nullptr, nullptr, 0},
   };
   const auto& controls = control_wnd_layout::Layout().Controls();
   ASSERT_EQ(controls.size(), std::size(rows));
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const Row& row = rows[i];
-    SCOPED_TRACE(row.name);
-    const std::vector<Property> decoded =
-        rt::DecodeLayout(rt::EncodeLayout(controls[i].properties));
-    ASSERT_GE(decoded.size(), 3u);
-    EXPECT_EQ(decoded.front().name, "Name");
-    EXPECT_EQ(decoded[1].name, "Index");
-    EXPECT_EQ(decoded.back().name, "InitialParent");
-
-    const auto values = Values(controls[i].properties);
-    EXPECT_EQ(Text(values, "Name"), row.name);
-    EXPECT_EQ(Integer(values, "Index"), -2147483648LL);
-    EXPECT_EQ(Integer(values, "Left"), row.left);
-    EXPECT_EQ(Integer(values, "Top"), row.top);
-    EXPECT_EQ(Integer(values, "Width"), row.width);
-    EXPECT_EQ(Integer(values, "Height"), row.height);
-    EXPECT_EQ(Integer(values, "TabIndex"), row.tabIndex);
-    EXPECT_EQ(Boolean(values, "TabStop"), row.tabStop);
-    EXPECT_EQ(Boolean(values, "Enabled"), row.enabled);
-    EXPECT_TRUE(Boolean(values, "Visible"));
-    const bool locked = std::string(row.name) != "CanvasQ";
-    EXPECT_EQ(Boolean(values, "LockLeft"), locked);
-    EXPECT_EQ(Boolean(values, "LockTop"), locked);
-    EXPECT_FALSE(Boolean(values, "LockRight"));
+    SCOPED_TRACE(row.placement.name);
+    const auto values = testsupport::ExpectPlacement(controls[i].properties, row.placement);
     if (row.text) {
       EXPECT_EQ(Text(values, values.count("Caption") ? "Caption" : "Value"), row.text);
     }
@@ -120,7 +101,8 @@ TEST(ControlWndLayout, ControlSpecificValues) {
     EXPECT_EQ(transparent, 2) << canvas;
   }
   for (const char* button : {"ClearBtn", "CalculateBtn", "PrintBtn"}) {
-    EXPECT_TRUE(Boolean(Values(control_wnd_layout::Layout().Control(button).properties), "Default"));
+    EXPECT_TRUE(
+        Boolean(Values(control_wnd_layout::Layout().Control(button).properties), "Default"));
   }
   const auto report = Values(control_wnd_layout::Layout().Control("ResultsFld").properties);
   EXPECT_TRUE(Boolean(report, "Multiline"));
