@@ -8,7 +8,6 @@
 #include <string>
 
 #include "analysis/report.h"
-#include "runtime/core/date.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/in_memory_window.h"
 
@@ -19,10 +18,9 @@ using testsupport::InMemoryWindow;
 
 const std::filesystem::path kData = QUORVANE_TEST_DATA;
 
-std::string StampLine() {
-  const rt::Date now;
-  return (now.ShortDate() + "  " + now.LongTime()).ToUtf8();
-}
+// The time stamp line of a report made on the fixed test clock (en_US, UTC): short date, two
+// spaces, long time.
+const std::string kStampLine = "12/10/26  8:30:00 AM UTC";
 
 // Lines of CR LF text; fails the test on a lone LF or CR.
 std::vector<std::string> Lines(const std::string& text) {
@@ -66,7 +64,7 @@ TEST_F(AnalysisRunTest, Fleiss1971ReportCharacterForCharacter) {
   window.QueueFile(kData / "fleiss1971.txt");
   RunAnalysis(window);
 
-  const std::string expected = StampLine() +
+  const std::string expected = kStampLine +
                                "\r\n"
                                "\r\n"
                                "**********\r\n"
@@ -114,7 +112,7 @@ TEST_F(AnalysisRunTest, SecondExampleFlagsCaseNineAndCategoryThree) {
   const std::vector<std::string> lines = Lines(window.area.Utf8());
   const std::vector<std::string> stageOne(lines.begin(), lines.begin() + 23);
   const std::vector<std::string> expected = {
-      StampLine(),
+      kStampLine,
       "",
       "**********",
       "   Data",

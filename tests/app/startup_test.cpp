@@ -148,9 +148,6 @@ TEST_F(StartupTest, ClosingTheSplashBeforeTheMainWindowExistsEndsTheProgram) {
 }
 
 TEST_F(StartupTest, ClosingTheMainWindowQuitsAndAPendingSplashTimerRunsNoMore) {
-  int mainWindowsMade = 0;
-  rt::SetStartupTraceListener(
-      [&](std::string_view step) { mainWindowsMade += step == "Window ControlWnd.ControlWnd"; });
   const int code = Run([this] {
     rt::Window* splash = rt::GetImplicitWindow(AboutWnd::kClassName);
     runtimetest::PressKey(splash, Qt::Key_Return, "\r");

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/ordinary_user.h"
 #include "tests/windows/control_wnd_fixture.h"
 
 namespace {
@@ -119,16 +120,10 @@ TEST_F(BadInputTest, FilesThatCannotBeReadAreRefusedWithAMessage) {
 TEST_F(BadInputTest, AFileWithoutReadPermissionIsRefused) {
   const std::filesystem::path locked = Write("locked.txt", "3\t3\r\n");
   std::filesystem::permissions(locked, std::filesystem::perms::none);
-  // Root reads every file whatever its permissions: the open is made as an ordinary user.
-  const bool asRoot = ::geteuid() == 0;
-  constexpr uid_t kNobody = 65534;
-  if (asRoot) {
-    ASSERT_EQ(::seteuid(kNobody), 0);
-  }
-  GetDataRefused(
-      locked, "The data file \"" + locked.string() + "\" could not be opened: Permission denied.");
-  if (asRoot) {
-    ASSERT_EQ(::seteuid(0), 0);
+  {
+    const testsupport::OrdinaryUser user;
+    GetDataRefused(locked, "The data file \"" + locked.string() +
+                               "\" could not be opened: Permission denied.");
   }
   ExpectAGoodRunStillWorks();
 }
