@@ -5,8 +5,8 @@
 set -euo pipefail
 
 build=(g++ cmake make qt6-base-dev libxkbcommon-dev fonts-dejavu-core)
-test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils clang libclang-rt-14-dev
-      locales)
+test=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xauth poppler-utils clang
+      libclang-rt-14-dev locales)
 
 wanted=("${build[@]}")
 if [[ "${1:-run}" == test ]]; then wanted+=("${test[@]}"); fi
