@@ -106,6 +106,8 @@ class Window : public QWidget {
   QWidget* ContentArea() const { return content_; }
   // The menu bar's widget goes above the content area; the content area keeps its size.
   void SetMenuBarWidget(QWidget* menuBar);
+  // nullptr when the window shows no menu bar.
+  QWidget* MenuBarWidget() const;
   bool MenuBarVisible() const { return menuBarVisible_; }
   String Title() const;
 

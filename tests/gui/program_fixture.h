@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <cstdint>
 #include <string>
@@ -26,9 +27,14 @@ inline QAction* MenuAction(rt::Window& window, const char* name) {
   return bar->findChild<QAction*>(QString::fromLatin1(name));
 }
 
+// The menu opens first, which settles whether the item can be chosen; a greyed item does nothing.
 inline void Choose(rt::Window& window, const char* name) {
   QAction* action = MenuAction(window, name);
   ASSERT_NE(action, nullptr) << name;
+  if (auto* menu = qobject_cast<QMenu*>(action->parent())) {
+    menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    menu->hide();
+  }
   action->trigger();
 }
 
