@@ -48,6 +48,8 @@ class MenuItem {
   // What choosing the item does when the front window has no handler of its name; true when it
   // did something.
   virtual bool DefaultAction() { return false; }
+  // Whether DefaultAction does something.
+  virtual bool HasDefaultAction() const { return false; }
 
  private:
   String name_;
@@ -64,6 +66,7 @@ class QuitMenuItem : public MenuItem {
   static constexpr std::string_view kClassName = "QuitMenuItem";
   std::string_view ClassName() const override { return kClassName; }
   bool DefaultAction() override;
+  bool HasDefaultAction() const override { return true; }
 };
 
 // An item that a Macintosh build moves into the application menu; elsewhere a plain item.

@@ -200,6 +200,10 @@ void Window::SetMenuBarWidget(QWidget* menuBar) {
   ApplyGeometryAndFlags();
 }
 
+QWidget* Window::MenuBarWidget() const {
+  return frame_->menuBar();
+}
+
 String Window::Title() const {
   return title_;
 }

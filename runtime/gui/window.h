@@ -56,8 +56,9 @@ class Window : public QWidget {
   virtual void Event_Activate() {}
   virtual void Event_Close() {}
   virtual void Event_EnableMenuItems() {}
-  // A key press or mouse press anywhere in the window, its controls included, before the
-  // control under it sees it; True drops it. x and y are in content-area coordinates.
+  // A key press or mouse press anywhere in the window's content area, its controls included,
+  // before the control under it sees it; True drops it. x and y are in content-area coordinates.
+  // The menu bar is no part of the content: what it takes reaches neither event.
   virtual bool Event_KeyDown(const String& key);
   virtual bool Event_MouseDown(std::int64_t x, std::int64_t y);
 
@@ -106,6 +107,8 @@ class Window : public QWidget {
   QWidget* ContentArea() const { return content_; }
   // The menu bar's widget goes above the content area; the content area keeps its size.
   void SetMenuBarWidget(QWidget* menuBar);
+  // nullptr when the window shows no menu bar.
+  QWidget* MenuBarWidget() const;
   bool MenuBarVisible() const { return menuBarVisible_; }
   String Title() const;
 

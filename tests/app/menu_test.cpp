@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +20,7 @@
 namespace {
 
 using testsupport::Choose;
+using testsupport::MenuAction;
 
 using ::testing::ElementsAre;
 
@@ -124,6 +129,25 @@ class MenuBarInWindows : public testsupport::ProgramFixture {
     }
     return captions;
   }
+
+  // Whether the item reads enabled in its menu as the user opens it in `window`.
+  static bool EnabledWhenOpened(rt::Window& window, const char* name) {
+    QAction* action = MenuAction(window, name);
+    auto* menu = action != nullptr ? qobject_cast<QMenu*>(action->parent()) : nullptr;
+    if (menu == nullptr) {
+      ADD_FAILURE() << "no item " << name;
+      return false;
+    }
+    menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    const bool enabled = action->isEnabled();
+    menu->hide();
+    return enabled;
+  }
+
+  static void SelectAllOf(rt::TextField& field) {
+    field.SetFocus();
+    qobject_cast<QLineEdit*>(field.Widget())->selectAll();
+  }
 };
 
 TEST_F(MenuBarInWindows, EveryWindowShowsTheTitledMenusAndTheirItemsWithShortcuts) {
@@ -223,6 +247,189 @@ TEST_F(MenuBarInWindows, EditItemsActOnTheFocusedTextField) {
   EXPECT_EQ(main.CasesFld().Text().ToUtf8(), "303") << "the field keeps its limit of 3";
   Choose(main, "EditUndo");
   EXPECT_EQ(main.CasesFld().Text().ToUtf8(), "30");
+}
+
+// An item reads enabled only when choosing it would do something in the front window: a handler
+// of its name there, Quit, or an edit the focused text control can make now.
+TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
+  using Arrange = std::function<rt::Window&()>;
+  struct Row {
+    const char* name;
+    Arrange arrange;
+    std::vector<std::pair<const char*, bool>> items;
+  };
+  const Arrange mainWindow = []() -> rt::Window& {
+    QGuiApplication::clipboard()->clear();
+    ControlWnd& main = quorvane::ControlWnd();
+    main.CasesFld().SetFocus();
+    return main;
+  };
+  const Row rows[] = {
+      {"main window",
+       mainWindow,
+       {{"FileQuit", true},
+        {"Print", false},
+        {"ControlMenuItem", false},
+        {"DescriptionMenuItem", true},
+        {"AboutMenuItem", true}}},
+      {"help window",
+       []() -> rt::Window& { return quorvane::DescriptionWnd(); },
+       {{"FileQuit", true},
+        {"Print", true},
+        {"ControlMenuItem", true},
+        {"DescriptionMenuItem", false},
+        {"AboutMenuItem", true}}},
+      {"splash window, text on the clipboard",
+       []() -> rt::Window& {
+         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+         return quorvane::AboutWnd();
+       },
+       {{"FileQuit", true},
+        {"Print", false},
+        {"ControlMenuItem", false},
+        {"DescriptionMenuItem", false},
+        {"AboutMenuItem", false},
+        {"EditUndo", false},
+        {"EditCut", false},
+        {"EditCopy", false},
+        {"EditPaste", false}}},
+      {"empty count field focused, clipboard empty",
+       mainWindow,
+       {{"EditUndo", false}, {"EditCut", false}, {"EditCopy", false}, {"EditPaste", false}}},
+      {"count field with its text selected",
+       [&]() -> rt::Window& {
+         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         main.CasesFld().SetText("30");
+         SelectAllOf(main.CasesFld());
+         return main;
+       },
+       {{"EditUndo", false}, {"EditCut", true}, {"EditCopy", true}, {"EditPaste", false}}},
+      {"count field, text on the clipboard",
+       [&]() -> rt::Window& {
+         rt::Window& main = mainWindow();
+         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+         return main;
+       },
+       {{"EditCut", false}, {"EditCopy", false}, {"EditPaste", true}}},
+      {"count field after the user typed in it",
+       [&]() -> rt::Window& {
+         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         runtimetest::TypeText(main.CasesFld().Widget(), "4");
+         return main;
+       },
+       {{"EditUndo", true}, {"EditCut", false}}},
+      {"a button focused, text on the clipboard",
+       [&]() -> rt::Window& {
+         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+         main.CalculateBtn().SetFocus();
+         return main;
+       },
+       {{"EditCopy", false}, {"EditPaste", false}}},
+      {"report area with a selection the program made just now",
+       [&]() -> rt::Window& {
+         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         main.ResultsFld().SetEnabled(true);
+         main.ResultsFld().SetEnabled(true);
+         main.ResultsFld().SetText("kappa = 0.430");
+         main.ResultsFld().SetSelectionStart(0);
+         main.ResultsFld().SetSelectionLength(5);
+         main.ResultsFld().SetFocus();
+         return main;
+       },
+       {{"EditCut", true}, {"EditCopy", true}}},
+      {"read-only report area with a selection, text on the clipboard",
+       [&]() -> rt::Window& {
+         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+         main.ResultsFld().SetEnabled(true);
+         main.ResultsFld().SetEnabled(true);
+         main.ResultsFld().SetText("kappa = 0.430");
+         main.ResultsFld().SetReadOnly(true);
+         main.ResultsFld().SetSelectionStart(0);
+         main.ResultsFld().SetSelectionLength(5);
+         main.ResultsFld().SetFocus();
+         return main;
+       },
+       {{"EditUndo", false}, {"EditCut", false}, {"EditCopy", true}, {"EditPaste", false}}},
+      {"help text focused, text on the clipboard",
+       []() -> rt::Window& {
+         QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+         DescriptionWnd& help = quorvane::DescriptionWnd();
+         help.DescribeFld2().SetFocus();
+         return help;
+       },
+       {{"EditCopy", false}, {"EditPaste", true}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    rt::Window& window = row.arrange();
+    runtimetest::ProcessEvents();
+    for (const auto& [item, enabled] : row.items) {
+      EXPECT_EQ(EnabledWhenOpened(window, item), enabled) << item;
+    }
+    GuiTest::TearDown();
+  }
+  QGuiApplication::clipboard()->clear();
+}
+
+// A shortcut sees the items as the menu would show them at that moment; the shortcut of a greyed
+// item does nothing at all, not even count as a key press in the window.
+TEST_F(MenuBarInWindows, AShortcutDoesWhatItsItemWouldDoAtThatMoment) {
+  ControlWnd& main = quorvane::ControlWnd();
+  quorvane::AboutWnd().Hide();
+  main.Show();
+  main.CasesFld().SetFocus();
+  runtimetest::ProcessEvents();
+  QAction* print = MenuAction(main, "Print");
+  ASSERT_NE(print, nullptr);
+  ASSERT_TRUE(print->isEnabled()) << "no menu has been opened yet";
+  QTest::keyClick(main.CasesFld().Widget(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_FALSE(print->isEnabled()) << "brought up to date by the shortcut";
+  EXPECT_EQ(main.CasesFld().Text().ToUtf8(), "");
+  EXPECT_EQ(platform.Beeps(), 0);
+  EXPECT_FALSE(quorvane::AboutWnd().isVisible());
+  EXPECT_EQ(OpenWindowsOf(DescriptionWnd::kClassName), 0);
+
+  // Copy with a selection in the report area still copies.
+  main.ResultsFld().SetEnabled(true);
+  main.ResultsFld().SetText("kappa = 0.430");
+  main.ResultsFld().SetSelectionStart(0);
+  main.ResultsFld().SetSelectionLength(5);
+  main.ResultsFld().SetFocus();
+  runtimetest::ProcessEvents();
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(main.ResultsFld().Widget(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "kappa");
+  QGuiApplication::clipboard()->clear();
+
+  // Quit is always answered.
+  const int quitsBefore = rt::QuitCalls();
+  QTest::keyClick(main.CasesFld().Widget(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(rt::QuitCalls(), quitsBefore + 1);
+
+  // The help window prints on Ctrl+P.
+  DescriptionWnd& help = quorvane::DescriptionWnd();
+  help.Show();
+  help.DescribeFld2().SetFocus();
+  runtimetest::ProcessEvents();
+  platform.CancelPrint();
+  QTest::keyClick(help.DescribeFld2().Widget(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(platform.AllAnswered());
+}
+
+TEST_F(MenuBarInWindows, TheShortcutOfAGreyedItemLeavesTheSplashShown) {
+  AboutWnd& splash = quorvane::AboutWnd();
+  runtimetest::ProcessEvents();
+  for (const Qt::Key key : {Qt::Key_P, Qt::Key_C, Qt::Key_V, Qt::Key_Z}) {
+    QTest::keyClick(&splash, key, Qt::ControlModifier);
+    EXPECT_TRUE(splash.isVisible()) << QKeySequence(key).toString().toStdString();
+  }
+  EXPECT_EQ(OpenWindowsOf(ControlWnd::kClassName), 0);
+  const int quitsBefore = rt::QuitCalls();
+  QTest::keyClick(&splash, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(rt::QuitCalls(), quitsBefore + 1);
+  EXPECT_TRUE(splash.isVisible());
 }
 
 }  // namespace

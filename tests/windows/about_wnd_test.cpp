@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/label.h"
@@ -79,6 +82,50 @@ TEST_F(AboutWndTest, AnyKeyOrMousePressGivesWayAtOnce) {
     EXPECT_TRUE(MainWindowShown());
     GuiTest::TearDown();
   }
+}
+
+// The bar is no part of the window's content: pressing on it works the menus and leaves the
+// splash where it is.
+TEST_F(AboutWndTest, APressOnTheMenuBarOpensTheMenuAndTheSplashStays) {
+  AboutWnd& splash = StartUp();
+  auto* bar = splash.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+  ASSERT_NE(bar, nullptr);
+  auto* windowMenu = bar->findChild<QMenu*>(QStringLiteral("WindowMenu"));
+  ASSERT_NE(windowMenu, nullptr);
+
+  PressMouse(bar, bar->actionGeometry(windowMenu->menuAction()).center());
+  EXPECT_TRUE(windowMenu->isVisible()) << "the Window menu opens";
+  EXPECT_TRUE(splash.isVisible());
+  EXPECT_EQ(OpenWindowsOf(ControlWnd::kClassName), 0) << "the splash has not given way";
+  windowMenu->hide();
+
+  // A choice in a menu opened by the mouse does what it does from every window.
+  auto* fileMenu = bar->findChild<QMenu*>(QStringLiteral("UntitledMenu2"));
+  ASSERT_NE(fileMenu, nullptr);
+  PressMouse(bar, bar->actionGeometry(fileMenu->menuAction()).center());
+  ASSERT_TRUE(fileMenu->isVisible());
+  QAction* quit = fileMenu->findChild<QAction*>(QStringLiteral("FileQuit"));
+  ASSERT_NE(quit, nullptr);
+  const int quitsBefore = rt::QuitCalls();
+  runtimetest::ClickMouse(fileMenu, fileMenu->actionGeometry(quit).center());
+  EXPECT_EQ(rt::QuitCalls(), quitsBefore + 1);
+  EXPECT_FALSE(fileMenu->isVisible());
+  EXPECT_TRUE(splash.isVisible());
+  EXPECT_EQ(OpenWindowsOf(ControlWnd::kClassName), 0);
+}
+
+// Alt or F10 puts the bar in its keyboard mode; the keys that then move through the menus are
+// the bar's, not the window's.
+TEST_F(AboutWndTest, KeysThatMoveThroughTheBarLeaveTheSplashShown) {
+  AboutWnd& splash = StartUp();
+  auto* bar = splash.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+  ASSERT_NE(bar, nullptr);
+  PressKey(&splash, Qt::Key_F10);
+  PressKey(bar, Qt::Key_Right);
+  PressKey(bar, Qt::Key_Left);
+  EXPECT_TRUE(splash.isVisible());
+  EXPECT_EQ(OpenWindowsOf(ControlWnd::kClassName), 0);
+  for (QMenu* menu : bar->findChildren<QMenu*>()) menu->hide();
 }
 
 TEST_F(AboutWndTest, KeyAndMouseHandlersAnswerFalse) {

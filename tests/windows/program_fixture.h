@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <cstdint>
 #include <string>
@@ -25,31 +26,41 @@ inline QAction* MenuAction(rt::Window& window, const char* name) {
   return bar->findChild<QAction*>(QString::fromLatin1(name));
 }
 
+// The menu opens first, which settles whether the item can be chosen; a greyed item does nothing.
 inline void Choose(rt::Window& window, const char* name) {
   QAction* action = MenuAction(window, name);
   ASSERT_NE(action, nullptr) << name;
+  if (auto* menu = qobject_cast<QMenu*>(action->parent())) {
+    menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    menu->hide();
+  }
   action->trigger();
 }
 
-// The items the windows answer, under the names the windows bind their handlers to; the
-// program's own bar is the application layer's and is tested there.
+// Appends an item of class Item to `to`, shown, and returns it.
+template <class Item = rt::MenuItem>
+rt::MenuItem& AddItem(rt::MenuItem& to, const char* name, const char* text) {
+  auto item = std::make_unique<Item>();
+  item->SetName(name);
+  item->SetAutoEnable(true);
+  item->SetText(text);
+  item->SetVisible(true);
+  to.AddMenu(std::move(item));
+  return *to.Child(name);
+}
+
+// The items the windows answer, and Quit, under the program's names for them; the program's own
+// bar is the application layer's and is tested there.
 inline rt::MenuBar& WindowItemsBar() {
   static rt::MenuBar* const bar = [] {
     auto* made = new rt::MenuBar;
-    const auto add = [](rt::MenuItem& to, const char* name, const char* text) -> rt::MenuItem& {
-      auto item = std::make_unique<rt::MenuItem>();
-      item->SetName(name);
-      item->SetAutoEnable(true);
-      item->SetText(text);
-      item->SetVisible(true);
-      to.AddMenu(std::move(item));
-      return *to.Child(name);
-    };
-    add(add(*made, "FileMenu", "File"), "Print", "Print");
-    rt::MenuItem& window = add(*made, "WindowMenu", "Window");
-    add(window, "ControlMenuItem", "Control");
-    add(window, "DescriptionMenuItem", "Description");
-    add(window, "AboutMenuItem", "About");
+    rt::MenuItem& file = AddItem(*made, "UntitledMenu2", "File");
+    AddItem<rt::QuitMenuItem>(file, "FileQuit", "Quit");
+    AddItem(file, "Print", "Print");
+    rt::MenuItem& window = AddItem(*made, "WindowMenu", "Window");
+    AddItem(window, "ControlMenuItem", "Control");
+    AddItem(window, "DescriptionMenuItem", "Description");
+    AddItem(window, "AboutMenuItem", "About");
     return made;
   }();
   return *bar;
