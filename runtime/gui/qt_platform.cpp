@@ -3,15 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 
 #include "runtime/core/file_type.h"
+#include "runtime/gui/dialog_folders.h"
 #include "runtime/gui/printing.h"
 #include "runtime/gui/qt_text.h"
 
@@ -73,10 +74,11 @@ void QtPlatform::Beep() {
 
 std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(const FileType* type) {
   const QStringList filters = OpenFileFilters(type);
-  const QString startFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString chosen = QFileDialog::getOpenFileName(DialogParent(), QString(), startFolder,
+  const QString chosen = QFileDialog::getOpenFileName(DialogParent(), QString(),
+                                                      OpenFileStartFolder(lastOpenedFolder_),
                                                       filters.join(QStringLiteral(";;")));
   if (chosen.isEmpty()) return std::nullopt;
+  lastOpenedFolder_ = QFileInfo(chosen).absolutePath();
   return std::filesystem::path(chosen.toStdU16String());
 }
 
@@ -125,9 +127,7 @@ std::unique_ptr<QPrinter> NewPrinterForDialog() {
 }
 
 QString DefaultPrintFileName() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-  return QDir(folder).filePath(QStringLiteral("Quorvane report.pdf"));
+  return QDir(DocumentsOrHomeFolder()).filePath(QStringLiteral("Quorvane report.pdf"));
 }
 
 }  // namespace rt

@@ -21,6 +21,11 @@ class QtPlatform final : public Platform {
   std::unique_ptr<TimerHandle> StartOneShotTimer(std::int64_t milliseconds,
                                                  std::function<void()> fire) override;
   QDateTime Now() const override;
+
+ private:
+  // The open-file dialog starts where the user last found a file in this run; nothing of it is
+  // kept between runs.
+  QString lastOpenedFolder_;
 };
 
 // The name filters of the open-file dialog for `type`, the type's own first; "All files" last.
