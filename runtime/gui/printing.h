@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <memory>
 
 class QPainter;
@@ -8,8 +9,8 @@ class QTextDocument;
 
 namespace rt {
 
-// The page graphics of a print job, in points (1/72 inch) from the printable area's top-left
-// corner. The job ends when the Graphics is destroyed.
+// The page graphics of a print job, in points (1/72 inch) from the page's origin: the printable
+// area's top-left corner until CentreColumn moves it. The job ends when the Graphics is destroyed.
 class Graphics {
  public:
   explicit Graphics(std::unique_ptr<QPagedPaintDevice> device);
@@ -18,6 +19,10 @@ class Graphics {
   Graphics& operator=(const Graphics&) = delete;
 
   void NextPage();  // ends the current page and begins the next
+  // Moves the origin of this page and of every later one so that a column `width` points wide
+  // stands centred across the paper, as far below the paper's top edge as it is from the sides;
+  // never into the edge that the printer cannot print.
+  void CentreColumn(double width);
   QPainter& Painter();
   int PagesBegun() const { return pagesBegun_; }
   bool Failed() const { return failed_; }  // the job could not be started or written
@@ -29,12 +34,14 @@ class Graphics {
 
   std::unique_ptr<QPagedPaintDevice> device_;
   std::unique_ptr<QPainter> painter_;
+  QPointF origin_;  // from the printable area's corner, in points
   int pagesBegun_ = 1;
   bool failed_ = false;
 };
 
 // Draws a styled text block by block. Each block is at most the printer's width wide and the
 // given height high; a line is never split across blocks, and each line is drawn on one page only.
+// The pages' column of that width is centred on the paper (Graphics::CentreColumn).
 class StyledTextPrinter {
  public:
   StyledTextPrinter(const QTextDocument& text, Graphics& graphics, double width);
