@@ -52,7 +52,7 @@ void Choose(Window& window, MenuItem& item) {
     window.HandleMenuItem(item.Name());
     return;
   }
-  CallProgramHandler([&item] {
+  CallProgramHandler(window, [&item] {
     if (!item.DefaultAction()) StandardEdit(item.Name());
   });
 }

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <memory>
 
+#include "runtime/core/string.h"
+
 class QPainter;
 class QPagedPaintDevice;
 class QTextDocument;
@@ -55,9 +57,15 @@ class StyledTextPrinter {
   std::unique_ptr<Impl> impl_;
 };
 
-// Shows the platform's print dialog (through the seam); the page graphics, or nullptr when the
-// user cancels or when the chosen printer or file cannot start the job, which a message box tells
-// the user. The page set-up and parent window are accepted for the call's shape and unused.
+// The name of a print job asked for now: the title of the window whose event is being handled,
+// the window whose button or menu item starts the print and which holds the text printed;
+// "Untitled" outside a window's event or for a window without a title.
+String PrintJobName();
+
+// Shows the platform's print dialog (through the seam) for a job named PrintJobName(); the page
+// graphics, or nullptr when the user cancels or when the chosen printer or file cannot start the
+// job, which a message box tells the user. The page set-up and parent window are accepted for the
+// call's shape and unused.
 std::unique_ptr<Graphics> OpenPrinterDialog(const void* pageSetup = nullptr,
                                             const void* parent = nullptr);
 

@@ -82,8 +82,8 @@ std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(const FileType
   return std::filesystem::path(chosen.toStdU16String());
 }
 
-std::unique_ptr<Graphics> QtPlatform::OpenPrinterDialog() {
-  std::unique_ptr<QPrinter> printer = NewPrinterForDialog();
+std::unique_ptr<Graphics> QtPlatform::OpenPrinterDialog(const String& jobName) {
+  std::unique_ptr<QPrinter> printer = NewPrinterForDialog(ToQString(jobName));
   {
     QPrintDialog dialog(printer.get(), DialogParent());
     if (dialog.exec() != QDialog::Accepted) return nullptr;
@@ -115,19 +115,21 @@ QStringList OpenFileFilters(const FileType* type) {
   return filters;
 }
 
-std::unique_ptr<QPrinter> NewPrinterForDialog() {
+std::unique_ptr<QPrinter> NewPrinterForDialog(const QString& jobName) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setDocName(QStringLiteral("Quorvane report"));
+  printer->setDocName(jobName);
   // With a real printer installed, an output file would make the dialog start on "print to
   // file" instead of the printer.
   if (printer->outputFormat() == QPrinter::PdfFormat) {
-    printer->setOutputFileName(DefaultPrintFileName());
+    printer->setOutputFileName(DefaultPrintFileName(jobName));
   }
   return printer;
 }
 
-QString DefaultPrintFileName() {
-  return QDir(DocumentsOrHomeFolder()).filePath(QStringLiteral("Quorvane report.pdf"));
+QString DefaultPrintFileName(const QString& jobName) {
+  QString fileName = jobName + QStringLiteral(".pdf");
+  fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
+  return QDir(DocumentsOrHomeFolder()).filePath(fileName);
 }
 
 }  // namespace rt

@@ -56,11 +56,14 @@ TEST(QtPlatformTest, OpenFileFiltersOfferTheTypesFilesFirstAndAllFilesLast) {
   }
 }
 
-TEST(QtPlatformTest, DefaultPrintFileIsInTheDocumentsFolderOrElseTheHomeFolder) {
+TEST(QtPlatformTest, DefaultPrintFileIsNamedAfterTheJobInTheDocumentsFolderOrElseTheHomeFolder) {
   FreshHome home;
-  EXPECT_EQ(rt::DefaultPrintFileName(), home.Path() + "/Quorvane report.pdf");
+  EXPECT_EQ(rt::DefaultPrintFileName("Description"), home.Path() + "/Description.pdf");
   ASSERT_TRUE(QDir(home.Path()).mkdir(QStringLiteral("Documents")));
-  EXPECT_EQ(rt::DefaultPrintFileName(), home.Path() + "/Documents/Quorvane report.pdf");
+  EXPECT_EQ(rt::DefaultPrintFileName("Description"), home.Path() + "/Documents/Description.pdf");
+  EXPECT_EQ(rt::DefaultPrintFileName("Quorvane"), home.Path() + "/Documents/Quorvane.pdf");
+  EXPECT_EQ(rt::DefaultPrintFileName("In/Out"), home.Path() + "/Documents/In-Out.pdf")
+      << "a slash would name a folder";
 }
 
 using QtOpenFileDialogTest = testsupport::GuiTest;
@@ -148,7 +151,8 @@ using QtPrintDialogTest = testsupport::GuiTest;
 // itself it proposes the home folder, and printing to a folder fails.
 TEST_F(QtPrintDialogTest, ConfirmedAsItComesUpItPrintsToAPdfFileNotAFolder) {
   FreshHome home;
-  std::unique_ptr<QPrinter> printer = rt::NewPrinterForDialog();
+  std::unique_ptr<QPrinter> printer = rt::NewPrinterForDialog(QStringLiteral("Description"));
+  EXPECT_EQ(printer->docName(), QStringLiteral("Description"));
   if (printer->outputFormat() != QPrinter::PdfFormat) {
     GTEST_SKIP() << "a printer is installed; the dialog then starts on it";
   }
@@ -160,7 +164,7 @@ TEST_F(QtPrintDialogTest, ConfirmedAsItComesUpItPrintsToAPdfFileNotAFolder) {
 
   const QFileInfo output(printer->outputFileName());
   EXPECT_FALSE(output.isDir()) << output.filePath().toStdString();
-  EXPECT_EQ(output.suffix(), QStringLiteral("pdf"));
+  EXPECT_EQ(output.fileName(), QStringLiteral("Description.pdf"));
   EXPECT_TRUE(output.dir().exists()) << output.filePath().toStdString();
 }
 
