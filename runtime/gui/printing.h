@@ -43,7 +43,7 @@ class Graphics {
 
 // Draws a styled text block by block. Each block is at most the printer's width wide and the
 // given height high; a line is never split across blocks, and each line is drawn on one page only.
-// The pages' column of that width is centred on the paper (Graphics::CentreColumn).
+// Making one centres the graphics' column of that width on the paper (Graphics::CentreColumn).
 class StyledTextPrinter {
  public:
   StyledTextPrinter(const QTextDocument& text, Graphics& graphics, double width);
