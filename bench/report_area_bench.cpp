@@ -35,7 +35,7 @@ class BenchPlatform final : public rt::Platform {
   std::optional<std::filesystem::path> ChooseFileToOpen(const rt::FileType*) override {
     return file_;
   }
-  std::unique_ptr<rt::Graphics> OpenPrinterDialog() override { return nullptr; }
+  std::unique_ptr<rt::Graphics> OpenPrinterDialog(const rt::String&) override { return nullptr; }
   std::unique_ptr<rt::TimerHandle> StartOneShotTimer(std::int64_t, std::function<void()>) override {
     return nullptr;
   }

@@ -2,6 +2,9 @@
 
 #include <exception>
 #include <type_traits>
+#include <utility>
+
+#include "runtime/gui/handling_window.h"
 
 namespace rt {
 
@@ -23,6 +26,14 @@ auto CallProgramHandler(Handler&& handler) noexcept -> std::invoke_result_t<Hand
   if constexpr (!std::is_void_v<Result>) {
     return Result{};
   }
+}
+
+// The same for an event of `window`, which is the handling window (HandlingWindow) meanwhile.
+template <class Handler>
+auto CallProgramHandler(Window& window, Handler&& handler) noexcept
+    -> std::invoke_result_t<Handler&> {
+  const HandlingEventOf handling(window);
+  return CallProgramHandler(std::forward<Handler>(handler));
 }
 
 }  // namespace rt

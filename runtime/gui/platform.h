@@ -31,8 +31,9 @@ class Platform : public Clock {
   virtual void Beep() = 0;
   // Modal open-file dialog filtered to `type` (nullptr: all files); nullopt when cancelled.
   virtual std::optional<std::filesystem::path> ChooseFileToOpen(const FileType* type) = 0;
-  // Modal print dialog; the page graphics of the chosen printer, or nullptr when cancelled.
-  virtual std::unique_ptr<Graphics> OpenPrinterDialog() = 0;
+  // Modal print dialog for a print job of that name; the page graphics of the chosen printer, or
+  // nullptr when cancelled.
+  virtual std::unique_ptr<Graphics> OpenPrinterDialog(const String& jobName) = 0;
   // Calls `fire` once, `milliseconds` from now, on the user-interface thread.
   virtual std::unique_ptr<TimerHandle> StartOneShotTimer(std::int64_t milliseconds,
                                                          std::function<void()> fire) = 0;

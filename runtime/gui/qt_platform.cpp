@@ -3,16 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 
 #include "runtime/core/file_type.h"
+#include "runtime/gui/dialog_folders.h"
 #include "runtime/gui/printing.h"
 #include "runtime/gui/qt_text.h"
 
@@ -66,15 +67,16 @@ void QtPlatform::Beep() {
 
 std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(const FileType* type) {
   const QStringList filters = OpenFileFilters(type);
-  const QString startFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString chosen = QFileDialog::getOpenFileName(DialogParent(), QString(), startFolder,
+  const QString chosen = QFileDialog::getOpenFileName(DialogParent(), QString(),
+                                                      OpenFileStartFolder(lastOpenedFolder_),
                                                       filters.join(QStringLiteral(";;")));
   if (chosen.isEmpty()) return std::nullopt;
+  lastOpenedFolder_ = QFileInfo(chosen).absolutePath();
   return std::filesystem::path(chosen.toStdU16String());
 }
 
-std::unique_ptr<Graphics> QtPlatform::OpenPrinterDialog() {
-  std::unique_ptr<QPrinter> printer = NewPrinterForDialog();
+std::unique_ptr<Graphics> QtPlatform::OpenPrinterDialog(const String& jobName) {
+  std::unique_ptr<QPrinter> printer = NewPrinterForDialog(ToQString(jobName));
   {
     QPrintDialog dialog(printer.get(), DialogParent());
     if (dialog.exec() != QDialog::Accepted) return nullptr;
@@ -106,21 +108,21 @@ QStringList OpenFileFilters(const FileType* type) {
   return filters;
 }
 
-std::unique_ptr<QPrinter> NewPrinterForDialog() {
+std::unique_ptr<QPrinter> NewPrinterForDialog(const QString& jobName) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setDocName(QStringLiteral("Quorvane report"));
+  printer->setDocName(jobName);
   // With a real printer installed, an output file would make the dialog start on "print to
   // file" instead of the printer.
   if (printer->outputFormat() == QPrinter::PdfFormat) {
-    printer->setOutputFileName(DefaultPrintFileName());
+    printer->setOutputFileName(DefaultPrintFileName(jobName));
   }
   return printer;
 }
 
-QString DefaultPrintFileName() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-  return QDir(folder).filePath(QStringLiteral("Quorvane report.pdf"));
+QString DefaultPrintFileName(const QString& jobName) {
+  QString fileName = jobName + QStringLiteral(".pdf");
+  fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
+  return QDir(DocumentsOrHomeFolder()).filePath(fileName);
 }
 
 }  // namespace rt

@@ -35,6 +35,7 @@ struct StyledTextPrinter::Impl {
 
 StyledTextPrinter::StyledTextPrinter(const QTextDocument& text, Graphics& graphics, double width)
     : impl_(std::make_unique<Impl>(graphics, text.clone())) {
+  graphics.CentreColumn(width);
   QTextDocument& document = *impl_->document;
   QPagedPaintDevice& device = graphics.Device();
   // On screen a layout's font size counts pixels at 72 to the inch; on paper the same number

@@ -100,7 +100,7 @@ bool TextField::FilterKey(const QKeyEvent& event) {
   if (!keyDown_ || !DeliversEvents()) return false;
   const std::optional<String> key = KeyDownText(event);
   if (!key) return false;
-  return CallProgramHandler([&] { return keyDown_(*this, *key); });
+  return CallProgramHandler(OwnerWindow(), [&] { return keyDown_(*this, *key); });
 }
 
 void TextField::ApplyProperty(const Property& property) {

@@ -7,6 +7,7 @@
 #include "runtime/core/file_type.h"
 #include "runtime/gui/printing.h"
 #include "runtime/gui/qt_platform.h"
+#include "runtime/gui/qt_text.h"
 
 namespace testsupport {
 
@@ -106,11 +107,13 @@ std::optional<std::filesystem::path> ScriptedPlatform::ChooseFileToOpen(const rt
   return expected->file;
 }
 
-std::unique_ptr<rt::Graphics> ScriptedPlatform::OpenPrinterDialog() {
-  const std::optional<Expectation> expected = Take(Dialog::kPrint, "print dialog");
+std::unique_ptr<rt::Graphics> ScriptedPlatform::OpenPrinterDialog(const rt::String& jobName) {
+  printJobNames_.push_back(jobName.ToUtf8());
+  const std::optional<Expectation> expected =
+      Take(Dialog::kPrint, "print dialog for \"" + jobName.ToUtf8() + "\"");
   if (!expected || !expected->file) return nullptr;
   // The printer the real dialog starts from, so pages have the same size, margins and units.
-  std::unique_ptr<QPrinter> printer = rt::NewPrinterForDialog();
+  std::unique_ptr<QPrinter> printer = rt::NewPrinterForDialog(rt::ToQString(jobName));
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(QString::fromStdU16String(expected->file->u16string()));
   return std::make_unique<rt::Graphics>(std::move(printer));

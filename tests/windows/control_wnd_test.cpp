@@ -21,6 +21,7 @@
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
 #include "runtime/gui/window_registry.h"
+#include "tests/support/pdf_text.h"
 #include "tests/windows/control_wnd_fixture.h"
 
 namespace {
@@ -241,6 +242,7 @@ TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
   platform.AnswerPrintToPdf(pdf);
   Window().PrintBtn().Push();
   EXPECT_EQ(PdfPages(pdf), 1);
+  EXPECT_EQ(testsupport::PdfTitle(pdf), "Quorvane") << "the job is named after the window";
 
   GetData("6", "30", "5", kData / "fleiss1971.txt");
   platform.AnswerPrintToPdf(pdf);

@@ -72,12 +72,14 @@ TEST_F(DescriptionWndTest, PrintByButtonOrMenuPrintsTheTextAsEdited) {
   EXPECT_NE(printed.find("References"), std::string::npos);
   EXPECT_NE(printed.find("Category5"), std::string::npos);
   EXPECT_GT(testsupport::PdfPageCount(pdf_), 1) << "the help text is longer than a page";
+  EXPECT_EQ(testsupport::PdfTitle(pdf_), "Description") << "the job is named after the window";
 
   help.DescribeFld2().SetText("edited help");
   platform.AnswerPrintToPdf(pdf_);
   Choose(help, "Print");
   EXPECT_NE(testsupport::PdfText(pdf_).find("edited help"), std::string::npos);
   EXPECT_EQ(testsupport::PdfPageCount(pdf_), 1);
+  EXPECT_EQ(testsupport::PdfTitle(pdf_), "Description");
 }
 
 TEST_F(DescriptionWndTest, AnEmptyTextStillGoesToThePrintDialogWithoutBeepOrMessage) {

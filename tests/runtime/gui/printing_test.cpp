@@ -3,62 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
-#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <string>
 #include <vector>
 
 #include "tests/support/gui_test.h"
+#include "tests/support/pdf_text.h"
 
 namespace {
 
-// One word of the PDF's text as pdftotext sees it, in points from the paper's top-left corner.
-struct PdfWord {
-  std::string text;
-  double xMin, yMin, xMax, yMax;
-};
-using PdfPage = std::vector<PdfWord>;
-
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60'000) || process.exitCode() != 0) {
-    ADD_FAILURE() << program.toStdString()
-                  << " failed: " << process.readAllStandardError().toStdString();
-  }
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using testsupport::PdfPage;
+using testsupport::PdfWord;
 
 int PdfPageCount(const QString& pdf) {
-  const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-          .match(Run(QStringLiteral("pdfinfo"), {pdf}));
-  return match.hasMatch() ? match.captured(1).toInt() : -1;
+  return testsupport::PdfPageCount(pdf.toStdString());
 }
 
-std::vector<PdfPage> PdfWords(const QString& pdf) {
-  const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"});
-  const QRegularExpression word(QStringLiteral(
-      "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">"
-      "([^<]*)</word>"));
-  std::vector<PdfPage> pages;
-  for (const QString& page : html.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
-    PdfPage& words = pages.emplace_back();
-    for (const QRegularExpressionMatch& m : word.globalMatch(page)) {
-      words.push_back({m.captured(5).toStdString(), m.captured(1).toDouble(),
-                       m.captured(2).toDouble(), m.captured(3).toDouble(),
-                       m.captured(4).toDouble()});
-    }
+// Each page's words.
+std::vector<std::vector<PdfWord>> PdfWords(const QString& pdf) {
+  std::vector<std::vector<PdfWord>> words;
+  for (PdfPage& page : testsupport::PdfPages(pdf.toStdString())) {
+    words.push_back(std::move(page.words));
   }
-  return pages;
+  return words;
 }
 
-std::vector<std::string> Texts(const PdfPage& page) {
+std::vector<std::string> Texts(const std::vector<PdfWord>& page) {
   std::vector<std::string> texts;
   for (const PdfWord& word : page) texts.push_back(word.text);
   return texts;
@@ -114,7 +88,7 @@ TEST_F(PrintingTest, TextThatFitsOneBlockPrintsOnePage) {
   const QString pdf = PdfPath(QStringLiteral("short.pdf"));
   EXPECT_EQ(PrintToPdf(pdf), 1);
   EXPECT_EQ(PdfPageCount(pdf), 1);
-  const std::vector<PdfPage> pages = PdfWords(pdf);
+  const std::vector<std::vector<PdfWord>> pages = PdfWords(pdf);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(Texts(pages[0]), NumberedLines(5));
 }
@@ -127,7 +101,7 @@ TEST_F(PrintingTest, LongTextPrintsEachLineOnceInOrderOnThreePages) {
   EXPECT_EQ(PdfPageCount(pdf), 3);
 
   std::vector<std::string> printed;
-  for (const PdfPage& page : PdfWords(pdf)) {
+  for (const std::vector<PdfWord>& page : PdfWords(pdf)) {
     EXPECT_FALSE(page.empty()) << "blank page";
     for (const std::string& text : Texts(page)) printed.push_back(text);
   }
@@ -139,7 +113,7 @@ TEST_F(PrintingTest, TextThatFillsTwoBlocksExactlyGivesNoBlankThirdPage) {
   SetText(NumberedLines(120));
   const QString measure = PdfPath(QStringLiteral("measure.pdf"));
   PrintToPdf(measure);
-  const std::vector<PdfPage> measured = PdfWords(measure);
+  const std::vector<std::vector<PdfWord>> measured = PdfWords(measure);
   ASSERT_FALSE(measured.empty());
   const int linesPerBlock = static_cast<int>(measured[0].size());
 
@@ -149,34 +123,59 @@ TEST_F(PrintingTest, TextThatFillsTwoBlocksExactlyGivesNoBlankThirdPage) {
   EXPECT_EQ(PdfPageCount(pdf), 2);
 }
 
-TEST_F(PrintingTest, BlockStaysWithin540PointsSquareAtThePrintableAreasCorner) {
+// The block has a margin of its own: centred across the paper, as far from the top as from the
+// sides, whatever the printer's unprintable edge.
+TEST_F(PrintingTest, BlockIsCentredAcrossThePaperWithTheSameMarginAtTheTop) {
   std::string paragraph;  // one paragraph that must be wrapped at the block's width
   for (const std::string& word : NumberedLines(600)) paragraph += word + " ";
   SetText({paragraph});
   const QString pdf = PdfPath(QStringLiteral("wrapped.pdf"));
-  PrintToPdf(pdf);
+  const int blocks = PrintToPdf(pdf);
 
-  platform.AnswerPrintToPdf(PdfPath(QStringLiteral("margins.pdf")).toStdString());
-  const QMarginsF margins =
-      rt::OpenPrinterDialog()->Device().pageLayout().margins(QPageLayout::Point);
-
+  const std::vector<PdfPage> pages = testsupport::PdfPages(pdf.toStdString());
+  ASSERT_EQ(static_cast<int>(pages.size()), blocks);
   std::vector<std::string> printed;
-  for (const PdfPage& page : PdfWords(pdf)) {
-    ASSERT_FALSE(page.empty());
-    double left = page[0].xMin, top = page[0].yMin, right = left, bottom = top;
-    for (const PdfWord& word : page) {
+  for (const PdfPage& page : pages) {
+    ASSERT_FALSE(page.words.empty());
+    const double margin = (page.width - 540) / 2;
+    ASSERT_GT(margin, 20.0) << "paper narrower than expected: " << page.width;
+    double left = page.words[0].xMin, top = page.words[0].yMin, right = left, bottom = top;
+    for (const PdfWord& word : page.words) {
       left = std::min(left, word.xMin);
       top = std::min(top, word.yMin);
       right = std::max(right, word.xMax);
       bottom = std::max(bottom, word.yMax);
       printed.push_back(word.text);
     }
-    EXPECT_NEAR(left, margins.left(), 1.0);
-    EXPECT_NEAR(top, margins.top(), 3.0);  // the first line's ascent lies below its top
-    EXPECT_LE(right - margins.left(), 540.0);
-    EXPECT_LE(bottom - margins.top(), 540.0);
+    EXPECT_NEAR(left, margin, 1.0);
+    EXPECT_NEAR(top, margin, 3.0);  // the first line's ascent lies below its top
+    EXPECT_LE(right, margin + 540.0);
+    EXPECT_GT(right, margin + 500.0) << "the text is wrapped at the block's width";
+    EXPECT_LE(bottom, margin + 540.0);
   }
   EXPECT_EQ(printed, NumberedLines(600));
+}
+
+// On paper narrower than the block there is no margin to centre it with; it then starts at the
+// printable area's corner instead of off the paper's edge.
+TEST_F(PrintingTest, OnPaperNarrowerThanTheBlockTheOriginStaysInThePrintableArea) {
+  const QString pdf = PdfPath(QStringLiteral("narrow.pdf"));
+  {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    printer->setPageSize(QPageSize(QPageSize::A5));  // 420 points wide
+    printer->setPageMargins(QMarginsF(15, 20, 15, 20), QPageLayout::Point);
+    rt::Graphics graphics(std::move(printer));
+    ASSERT_FALSE(graphics.Failed());
+    SetText({"corner"});
+    rt::StyledTextPrinter(document, graphics, 540).DrawBlock(0, 0, 540);
+  }
+  const std::vector<PdfPage> pages = testsupport::PdfPages(pdf.toStdString());
+  ASSERT_EQ(pages.size(), 1u);
+  ASSERT_EQ(pages[0].words.size(), 1u);
+  EXPECT_NEAR(pages[0].words[0].xMin, 15.0, 1.0);
+  EXPECT_NEAR(pages[0].words[0].yMin, 20.0, 3.0);
 }
 
 // Laid out at the screen's resolution instead of the printer's, the lines would come out a
@@ -185,7 +184,7 @@ TEST_F(PrintingTest, TenPointTextIsPrintedTenPointsHigh) {
   SetText(NumberedLines(2));
   const QString pdf = PdfPath(QStringLiteral("size.pdf"));
   PrintToPdf(pdf);
-  const std::vector<PdfPage> pages = PdfWords(pdf);
+  const std::vector<std::vector<PdfWord>> pages = PdfWords(pdf);
   ASSERT_EQ(pages.size(), 1u);
   ASSERT_EQ(pages[0].size(), 2u);
   const double lineSpacing = pages[0][1].yMin - pages[0][0].yMin;
@@ -211,7 +210,7 @@ TEST_F(PrintingTest, GraphicsUnitsArePoints) {
     graphics->NextPage();  // the second page keeps the units
     graphics->Painter().drawText(QPointF(270, 100), QStringLiteral("middle"));
   }
-  const std::vector<PdfPage> pages = PdfWords(pdf);
+  const std::vector<std::vector<PdfWord>> pages = PdfWords(pdf);
   ASSERT_EQ(pages.size(), 2u);
   ASSERT_EQ(pages[0].size(), 2u);
   ASSERT_EQ(pages[1].size(), 1u);

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -13,9 +17,12 @@
 #include <memory>
 
 #include "runtime/core/file_type.h"
+#include "tests/support/fresh_home.h"
 #include "tests/support/gui_test.h"
 
 namespace {
+
+using testsupport::FreshHome;
 
 std::unique_ptr<rt::FileType> TypeOf(const char* name, const char* extensions) {
   auto type = std::make_unique<rt::FileType>();
@@ -50,34 +57,93 @@ TEST(QtPlatformTest, OpenFileFiltersOfferTheTypesFilesFirstAndAllFilesLast) {
   }
 }
 
-// Points HOME (and the XDG configuration it implies) at an empty folder while it lives.
-class FreshHome {
- public:
-  FreshHome() : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")) {
-    qputenv("HOME", home_.path().toUtf8());
-    qunsetenv("XDG_CONFIG_HOME");
-  }
-  ~FreshHome() {
-    qputenv("HOME", oldHome_);
-    if (oldConfig_.isEmpty()) {
-      qunsetenv("XDG_CONFIG_HOME");
-    } else {
-      qputenv("XDG_CONFIG_HOME", oldConfig_);
-    }
-  }
-  QString Path() const { return home_.path(); }
+TEST(QtPlatformTest, DefaultPrintFileIsNamedAfterTheJobInTheDocumentsFolderOrElseTheHomeFolder) {
+  FreshHome home;
+  EXPECT_EQ(rt::DefaultPrintFileName("Description"), home.Path() + "/Description.pdf");
+  ASSERT_TRUE(QDir(home.Path()).mkdir(QStringLiteral("Documents")));
+  EXPECT_EQ(rt::DefaultPrintFileName("Description"), home.Path() + "/Documents/Description.pdf");
+  EXPECT_EQ(rt::DefaultPrintFileName("Quorvane"), home.Path() + "/Documents/Quorvane.pdf");
+  EXPECT_EQ(rt::DefaultPrintFileName("In/Out"), home.Path() + "/Documents/In-Out.pdf")
+      << "a slash would name a folder";
+}
 
- private:
-  QTemporaryDir home_;
-  QByteArray oldHome_;
-  QByteArray oldConfig_;
+using QtOpenFileDialogTest = testsupport::GuiTest;
+
+// What the open-file dialog showed as it came up: its folder and what its file name field held.
+struct OpenFileDialogSeen {
+  std::string folder;
+  std::string fileName;
 };
 
-TEST(QtPlatformTest, DefaultPrintFileIsInTheDocumentsFolderOrElseTheHomeFolder) {
+// Runs the real open-file dialog; `answer` is what the user does once it is up: picks that file,
+// or cancels when it is empty.
+OpenFileDialogSeen ChooseFileInQtDialog(rt::QtPlatform& platform, const QString& answer = {}) {
+  OpenFileDialogSeen seen;
+  bool cameUp = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    cameUp = true;
+    seen.folder = dialog->directory().absolutePath().toStdString();
+    if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+      seen.fileName = field->text().toStdString();
+    } else {
+      ADD_FAILURE() << "the dialog has no file name field";
+    }
+    if (answer.isEmpty()) {
+      dialog->reject();
+    } else {
+      dialog->selectFile(answer);
+      QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    }
+  });
+  const std::optional<std::filesystem::path> chosen = platform.ChooseFileToOpen(nullptr);
+  EXPECT_TRUE(cameUp) << "no file dialog came up";
+  EXPECT_EQ(chosen.has_value(), !answer.isEmpty());
+  return seen;
+}
+
+void WriteFile(const QString& path) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write("2\t1\n");
+}
+
+// Given a folder that does not exist, Qt's dialog opens in its parent with the folder's name
+// typed in as a file name, and Return then answers "File not found".
+TEST_F(QtOpenFileDialogTest, WithoutADocumentsFolderOpensInTheHomeFolderWithNoFileName) {
   FreshHome home;
-  EXPECT_EQ(rt::DefaultPrintFileName(), home.Path() + "/Quorvane report.pdf");
+  rt::QtPlatform platform;
+  const OpenFileDialogSeen seen = ChooseFileInQtDialog(platform);
+  EXPECT_EQ(seen.folder, home.Path().toStdString());
+  EXPECT_EQ(seen.fileName, "");
+}
+
+TEST_F(QtOpenFileDialogTest, OpensInTheDocumentsFolderWhereThereIsOne) {
+  FreshHome home;
   ASSERT_TRUE(QDir(home.Path()).mkdir(QStringLiteral("Documents")));
-  EXPECT_EQ(rt::DefaultPrintFileName(), home.Path() + "/Documents/Quorvane report.pdf");
+  rt::QtPlatform platform;
+  const OpenFileDialogSeen seen = ChooseFileInQtDialog(platform);
+  EXPECT_EQ(seen.folder, (home.Path() + "/Documents").toStdString());
+  EXPECT_EQ(seen.fileName, "");
+}
+
+TEST_F(QtOpenFileDialogTest, OpensAgainInTheFolderOfTheFileLastOpenedWithNoFileName) {
+  FreshHome home;
+  ASSERT_TRUE(QDir(home.Path()).mkpath(QStringLiteral("Documents")));
+  ASSERT_TRUE(QDir(home.Path()).mkpath(QStringLiteral("ratings/2026")));
+  const QString data = home.Path() + "/ratings/2026/panel.txt";
+  WriteFile(data);
+  rt::QtPlatform platform;
+  ChooseFileInQtDialog(platform, data);
+
+  const OpenFileDialogSeen seen = ChooseFileInQtDialog(platform);
+  EXPECT_EQ(seen.folder, (home.Path() + "/ratings/2026").toStdString());
+  EXPECT_EQ(seen.fileName, "") << "no file name is remembered";
+
+  ASSERT_TRUE(QDir(home.Path() + "/ratings").removeRecursively());
+  EXPECT_EQ(ChooseFileInQtDialog(platform).folder, (home.Path() + "/Documents").toStdString())
+      << "the folder is gone";
 }
 
 using QtPrintDialogTest = testsupport::GuiTest;
@@ -86,7 +152,8 @@ using QtPrintDialogTest = testsupport::GuiTest;
 // itself it proposes the home folder, and printing to a folder fails.
 TEST_F(QtPrintDialogTest, ConfirmedAsItComesUpItPrintsToAPdfFileNotAFolder) {
   FreshHome home;
-  std::unique_ptr<QPrinter> printer = rt::NewPrinterForDialog();
+  std::unique_ptr<QPrinter> printer = rt::NewPrinterForDialog(QStringLiteral("Description"));
+  EXPECT_EQ(printer->docName(), QStringLiteral("Description"));
   if (printer->outputFormat() != QPrinter::PdfFormat) {
     GTEST_SKIP() << "a printer is installed; the dialog then starts on it";
   }
@@ -98,7 +165,7 @@ TEST_F(QtPrintDialogTest, ConfirmedAsItComesUpItPrintsToAPdfFileNotAFolder) {
 
   const QFileInfo output(printer->outputFileName());
   EXPECT_FALSE(output.isDir()) << output.filePath().toStdString();
-  EXPECT_EQ(output.suffix(), QStringLiteral("pdf"));
+  EXPECT_EQ(output.fileName(), QStringLiteral("Description.pdf"));
   EXPECT_TRUE(output.dir().exists()) << output.filePath().toStdString();
 }
 

@@ -78,7 +78,7 @@ TEST(ScriptedPlatformTest, UnexpectedDialogsFailTheTestNamingWhatCame) {
          EXPECT_EQ(rt::OpenPrinterDialog(), nullptr);
          rt::MessageDialog::Show("Later");
        },
-       "Unexpected print dialog: expected message box \"Later\""},
+       "Unexpected print dialog for \"Untitled\": expected message box \"Later\""},
       {"message where an open-file answer is queued",
        [](ScriptedPlatform& platform) {
          platform.AnswerOpenFile("/data/a.txt");
