@@ -13,7 +13,8 @@
 // How a window class makes its controls and reaches them: the steps are the same in every window.
 namespace rt {
 
-// The control of that name as its class, looked up afresh at every use.
+// The control of that name as its class, looked up afresh at every use; NilObjectException when
+// no control has that name. Every step that reaches a control by name goes through here.
 template <class Control>
 Control& FindControl(Window& window, const char* name) {
   return RuntimeCheckCast<Control>(window.ControlByName(name));
@@ -36,7 +37,7 @@ inline void ApplyLayout(RectControl& control, const std::vector<Property>& descr
 // Binds event `event` of the control named `name` to `handler` of `window`.
 template <class W, class Handler>
 void BindEvent(W& window, const char* name, std::int64_t event, Handler handler, const char* form) {
-  RuntimeAddEventHandler(*window.ControlByName(name), event,
+  RuntimeAddEventHandler(FindControl<RectControl>(window, name), event,
                          RuntimeCreateDelegate(window, handler, form));
 }
 
