@@ -14,11 +14,21 @@
 #include "runtime/gui/exception_edge.h"
 #include "runtime/gui/menu_item.h"
 #include "runtime/gui/qt_text.h"
+#include "runtime/gui/text_field.h"
 #include "runtime/gui/window.h"
 
 namespace rt {
 
 namespace {
+
+void Paste(QLineEdit& edit) {
+  TextField::Paste(edit);
+}
+
+template <class Edit>
+void Paste(Edit& edit) {
+  edit.paste();
+}
 
 // The focused text control does the standard edits itself: no window of the program answers
 // them.
@@ -32,7 +42,7 @@ bool EditWith(Edit* edit, const String& itemName) {
   } else if (itemName == String("EditCopy")) {
     edit->copy();
   } else if (itemName == String("EditPaste")) {
-    edit->paste();
+    Paste(*edit);
   } else {
     return false;
   }
