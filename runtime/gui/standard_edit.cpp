@@ -8,6 +8,7 @@
 
 #include "runtime/gui/rect_control.h"
 #include "runtime/gui/text_area.h"
+#include "runtime/gui/text_field.h"
 #include "runtime/gui/window.h"
 
 namespace rt {
@@ -64,6 +65,16 @@ EditState StateOf(const DocumentEdit& edit) {
           edit.isUndoRedoEnabled() && edit.document()->isUndoAvailable()};
 }
 
+// A text field keeps its character limit on a paste from the menu too.
+void Paste(QLineEdit& edit) {
+  TextField::Paste(edit);
+}
+
+template <class Edit>
+void Paste(Edit& edit) {
+  edit.paste();
+}
+
 template <class Edit>
 void Carry(Edit& edit, Command command) {
   switch (command) {
@@ -77,7 +88,7 @@ void Carry(Edit& edit, Command command) {
       edit.copy();
       break;
     case Command::kPaste:
-      edit.paste();
+      Paste(edit);
       break;
     case Command::kNone:
       break;

@@ -1,5 +1,6 @@
 #include "runtime/gui/text_area.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -7,6 +8,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "runtime/gui/character_limit.h"
 #include "runtime/gui/layout_values.h"
 #include "runtime/gui/printing.h"
 #include "runtime/gui/qt_text.h"
@@ -92,15 +94,18 @@ class TextArea::EditorWidget : public QPlainTextEdit {
     return QPlainTextEdit::viewportEvent(event);
   }
 
+  // A key that does not fit is dropped whole; a later, shorter one may still fit.
   void keyPressEvent(QKeyEvent* event) override {
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (lineBreak && !owner_.multiline_) {
       event->ignore();
       return;
     }
-    if (owner_.maximumCharacters_ > 0 && !event->text().isEmpty() && event->text()[0].isPrint()) {
-      const std::int64_t needed = lineBreak ? 2 : event->text().size();
-      if (needed > owner_.RoomLeft()) {
+    if (owner_.maximumCharacters_ > 0) {
+      const std::int64_t needed =
+          lineBreak ? StoredLength(u"\n", LineEnds::kAsCrLf)
+                    : StoredLength(TypedText(*event, !tabChangesFocus()), LineEnds::kAsCrLf);
+      if (needed > 0 && needed > owner_.RoomLeft()) {
         event->accept();
         return;
       }
@@ -108,19 +113,50 @@ class TextArea::EditorWidget : public QPlainTextEdit {
     QPlainTextEdit::keyPressEvent(event);
   }
 
-  // Paste comes here also from menu commands, which send the widget no event first.
+  // Paste comes here also from menu commands, which send the widget no event first, and from a
+  // drop, once the drop position is the caret. What fits is kept.
   void insertFromMimeData(const QMimeData* source) override {
     owner_.Flush();
     if (owner_.maximumCharacters_ <= 0) {
       QPlainTextEdit::insertFromMimeData(source);
       return;
     }
-    QString text = source->text();
-    text.truncate(static_cast<qsizetype>(std::max<std::int64_t>(0, owner_.RoomLeft())));
+    const QString text = FittingStart(source->text(), owner_.RoomLeft(), LineEnds::kAsCrLf);
     if (!text.isEmpty()) insertPlainText(text);
   }
 
+  // A commit may also replace text next to the caret, which makes room.
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (owner_.maximumCharacters_ <= 0 || event->commitString().isEmpty()) {
+      QPlainTextEdit::inputMethodEvent(event);
+      return;
+    }
+    const std::int64_t room =
+        owner_.RoomLeft() + StoredLength(ReplacedBy(*event), LineEnds::kAsCrLf);
+    const QString commit = FittingStart(event->commitString(), room, LineEnds::kAsCrLf);
+    if (commit.size() == event->commitString().size()) {
+      QPlainTextEdit::inputMethodEvent(event);
+      return;
+    }
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&cut);
+    event->setAccepted(cut.isAccepted());
+  }
+
  private:
+  // The text a commit replaces: a range beside where the caret is once the selection is gone.
+  QString ReplacedBy(const QInputMethodEvent& event) const {
+    if (event.replacementLength() <= 0) return {};
+    const int last = document()->characterCount() - 1;
+    QTextCursor range = textCursor();
+    const int from = std::clamp(range.selectionStart() + event.replacementStart(), 0, last);
+    range.setPosition(from);
+    range.setPosition(std::clamp(from + event.replacementLength(), 0, last),
+                      QTextCursor::KeepAnchor);
+    return range.selectedText();
+  }
+
   TextArea& owner_;
 };
 
@@ -323,10 +359,13 @@ void TextArea::UserChangedContents() {
   selectionInWidget_ = true;
 }
 
-std::int64_t TextArea::RoomLeft() const {
-  const QTextCursor cursor = editor_->textCursor();
-  const std::int64_t selected = cursor.selectionEnd() - cursor.selectionStart();
-  return maximumCharacters_ - text_.Length() + selected;
+std::int64_t TextArea::RoomLeft() {
+  Flush();
+  // Counted in the widget, not in text_: a user's edit rebuilds text_ from the widget, where a
+  // lone CR or LF the program set becomes CR LF.
+  const std::int64_t kept = StoredLength(editor_->document()->toRawText(), LineEnds::kAsCrLf) -
+                            StoredLength(editor_->textCursor().selectedText(), LineEnds::kAsCrLf);
+  return maximumCharacters_ - kept;
 }
 
 std::int64_t TextArea::WidgetPosition(std::int64_t position) const {

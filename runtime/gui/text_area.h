@@ -48,7 +48,9 @@ class TextArea : public RectControl {
   // the inserted text.
   void SetSelectedText(const String& text);
 
-  // 0: no limit. Applies to what the user types or pastes, as in a text field.
+  // 0: no limit. Holds for whatever the user puts in (typing, paste, drop, the Edit menu, an
+  // input method), counted as Len counts Text(), a line end as its stored CR LF; of a paste that
+  // is too long, what fits is kept. Text set by the program is not limited.
   std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
@@ -71,7 +73,8 @@ class TextArea : public RectControl {
   void Flush();
   void TakeSelectionFromWidget();
   void UserChangedContents();
-  std::int64_t RoomLeft() const;
+  // Characters the user may still put in, the selection counted as room.
+  std::int64_t RoomLeft();
   std::int64_t WidgetPosition(std::int64_t position) const;
   std::int64_t TextPosition(std::int64_t widgetPosition) const;
 

@@ -1,7 +1,16 @@
 #include "runtime/gui/text_field.h"
 
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QValidator>
+#include <algorithm>
+#include <limits>
 
+#include "runtime/gui/character_limit.h"
 #include "runtime/gui/delegate.h"
 #include "runtime/gui/exception_edge.h"
 #include "runtime/gui/ignored_properties.h"
@@ -15,14 +24,87 @@ namespace rt {
 
 namespace {
 
-// QLineEdit's own limit, which stands for none.
+// QLineEdit's own limit, which stands for none. The field's limit counts characters, not the
+// UTF-16 units QLineEdit counts, so the field keeps it itself.
 constexpr int kNoLimit = 32767;
 
+qsizetype CommonStart(const QString& a, const QString& b) {
+  const auto [inA, inB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return inA - a.begin();
+}
+
+qsizetype CommonEnd(const QString& a, const QString& b) {
+  const auto [inA, inB] = std::mismatch(a.rbegin(), a.rend(), b.rbegin(), b.rend());
+  return inA - a.rbegin();
+}
+
+bool SplitsSurrogatePair(const QString& text, qsizetype at) {
+  return at > 0 && at < text.size() && text[at - 1].isHighSurrogate() && text[at].isLowSurrogate();
+}
+
 }  // namespace
+
+// Every change of the field's text passes here. Of a change that would go past the limit, the
+// text put in is cut to what fits; the rest of the text stays as it was. The ways in that the
+// field knows (typing, paste by key or Edit menu, drop, an input method) cut what they bring
+// before, so that it stays one step for Undo; for any other, such as the editor's own context
+// menu, Qt sets the cut text anew, which clears the undo history.
+class TextField::LimitValidator : public QValidator {
+ public:
+  LimitValidator(TextField& owner, QLineEdit& field) : QValidator(&field), owner_(owner) {
+    QObject::connect(&field, &QLineEdit::textChanged, this,
+                     [this](const QString& text) { before_ = text; });
+  }
+
+  State validate(QString& input, int& caret) const override {
+    const std::int64_t limit = owner_.maximumCharacters_;
+    if (limit <= 0 || StoredLength(input, kLineEnds) <= limit) return Acceptable;
+    // The put-in text ends at the caret; what follows the caret and what precedes the put-in
+    // text are as they were before.
+    const qsizetype caretAt = std::clamp<qsizetype>(caret, 0, input.size());
+    qsizetype after = std::min(CommonEnd(before_, input), input.size() - caretAt);
+    if (SplitsSurrogatePair(input, input.size() - after)) --after;
+    qsizetype start =
+        std::min(CommonStart(before_, input), std::min(caretAt, before_.size() - after));
+    if (SplitsSurrogatePair(input, start)) --start;
+    const QString head = input.left(start);
+    const QString tail = input.right(after);
+    const std::int64_t room = limit - StoredLength(head, kLineEnds) - StoredLength(tail, kLineEnds);
+    const QString putIn =
+        FittingStart(input.mid(start, input.size() - after - start), room, kLineEnds);
+    QString kept = head + putIn + tail;
+    int keptCaret = static_cast<int>(head.size() + putIn.size());
+    if (StoredLength(kept, kLineEnds) > limit) {
+      kept = FittingStart(input, limit, kLineEnds);
+      keptCaret = static_cast<int>(kept.size());
+    }
+    input = kept;
+    caret = keptCaret;
+    return Acceptable;
+  }
+
+ private:
+  TextField& owner_;
+  QString before_;
+};
 
 class TextField::FieldWidget : public QLineEdit {
  public:
   explicit FieldWidget(TextField& owner) : owner_(owner) {}
+
+  // QLineEdit::paste, keeping what fits.
+  void PasteWithinLimit() {
+    if (isReadOnly()) return;
+    const QString clipboard = QGuiApplication::clipboard()->text();
+    const QString fitting = FittingStart(clipboard, owner_.RoomLeft(), kLineEnds);
+    if (fitting.size() == clipboard.size()) {
+      paste();
+      return;
+    }
+    CloseUndoStep();
+    if (!fitting.isEmpty() || hasSelectedText()) insert(fitting);
+    CloseUndoStep();
+  }
 
  protected:
   // event() rather than keyPressEvent(), so that Tab, which QWidget turns into a focus move before
@@ -30,7 +112,12 @@ class TextField::FieldWidget : public QLineEdit {
   bool event(QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return QLineEdit::event(event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (owner_.FilterKey(*key)) {
+    if (owner_.FilterKey(*key) || owner_.KeyDoesNotFit(*key)) {
+      key->accept();
+      return true;
+    }
+    if (key->matches(QKeySequence::Paste)) {
+      PasteWithinLimit();
       key->accept();
       return true;
     }
@@ -39,7 +126,65 @@ class TextField::FieldWidget : public QLineEdit {
     return handled;
   }
 
+  void dropEvent(QDropEvent* event) override {
+    const QString dropped = event->mimeData()->text();
+    if (owner_.maximumCharacters_ <= 0 || dropped.isNull() || isReadOnly()) {
+      QLineEdit::dropEvent(event);
+      return;
+    }
+    // A drop replaces no selection, but text moved within the field leaves where it was.
+    std::int64_t room = owner_.maximumCharacters_ - StoredLength(text(), kLineEnds);
+    if (event->source() == this && event->dropAction() == Qt::MoveAction) {
+      room += StoredLength(selectedText(), kLineEnds);
+    }
+    const QString fitting = FittingStart(dropped, room, kLineEnds);
+    if (fitting.size() == dropped.size()) {
+      QLineEdit::dropEvent(event);
+      return;
+    }
+    QMimeData data;
+    data.setText(fitting);
+    QDropEvent cut(event->position(), event->possibleActions(), &data, event->buttons(),
+                   event->modifiers());
+    cut.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&cut);
+    event->setDropAction(cut.dropAction());
+    event->setAccepted(cut.isAccepted());
+  }
+
+  // A commit may also replace text next to the caret, which makes room.
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    const QString commit = event->commitString();
+    if (owner_.maximumCharacters_ <= 0 || commit.isEmpty()) {
+      QLineEdit::inputMethodEvent(event);
+      return;
+    }
+    const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+    const qsizetype from =
+        std::clamp<qsizetype>(caret + event->replacementStart(), 0, text().size());
+    const QString replaced = text().mid(from, std::max(0, event->replacementLength()));
+    const QString fitting =
+        FittingStart(commit, owner_.RoomLeft() + StoredLength(replaced, kLineEnds), kLineEnds);
+    if (fitting.size() == commit.size()) {
+      QLineEdit::inputMethodEvent(event);
+      return;
+    }
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(fitting, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&cut);
+    event->setAccepted(cut.isAccepted());
+  }
+
  private:
+  // Qt's paste is an undo step of its own, apart from the typing before and after it; a move
+  // of the caret marks such a step's edge too. A selection, about to be replaced, stays.
+  void CloseUndoStep() {
+    if (hasSelectedText() || text().isEmpty()) return;
+    const int caret = cursorPosition();
+    setCursorPosition(caret > 0 ? caret - 1 : caret + 1);
+    setCursorPosition(caret);
+  }
+
   void PushWindowButtonFor(int key) {
     if (!owner_.DeliversEvents()) return;
     PushButton* button = nullptr;
@@ -57,6 +202,7 @@ class TextField::FieldWidget : public QLineEdit {
 TextField::TextField(Window& window)
     : RectControl(window, new FieldWidget(*this)), field_(static_cast<FieldWidget*>(Widget())) {
   field_->setMaxLength(kNoLimit);
+  field_->setValidator(new LimitValidator(*this, *field_));
   UpdateFocusPolicy();
 }
 
@@ -67,12 +213,19 @@ String TextField::Text() const {
 }
 
 void TextField::SetText(const String& text) {
-  field_->setText(ToQString(text));
+  field_->setText(FittingLimit(ToQString(text)));
 }
 
 void TextField::SetMaximumCharactersAllowed(std::int64_t count) {
   maximumCharacters_ = count;
-  field_->setMaxLength(count > 0 && count < kNoLimit ? static_cast<int>(count) : kNoLimit);
+  const QString text = field_->text();
+  const QString fitting = FittingLimit(text);
+  if (fitting.size() != text.size()) field_->setText(fitting);
+}
+
+QString TextField::FittingLimit(const QString& text) const {
+  if (maximumCharacters_ <= 0) return text;
+  return FittingStart(text, maximumCharacters_, kLineEnds);
 }
 
 bool TextField::ReadOnly() const {
@@ -101,6 +254,25 @@ bool TextField::FilterKey(const QKeyEvent& event) {
   const std::optional<String> key = KeyDownText(event);
   if (!key) return false;
   return CallProgramHandler(OwnerWindow(), [&] { return keyDown_(*this, *key); });
+}
+
+void TextField::Paste(QLineEdit& editor) {
+  if (auto* field = dynamic_cast<FieldWidget*>(&editor)) {
+    field->PasteWithinLimit();
+  } else {
+    editor.paste();
+  }
+}
+
+std::int64_t TextField::RoomLeft() const {
+  if (maximumCharacters_ <= 0) return std::numeric_limits<std::int64_t>::max();
+  return maximumCharacters_ - StoredLength(field_->text(), kLineEnds) +
+         StoredLength(field_->selectedText(), kLineEnds);
+}
+
+bool TextField::KeyDoesNotFit(const QKeyEvent& event) const {
+  const std::int64_t needed = StoredLength(TypedText(event, false), kLineEnds);
+  return needed > 0 && needed > RoomLeft();
 }
 
 void TextField::ApplyProperty(const Property& property) {

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <functional>
 
+#include "runtime/gui/character_limit.h"
 #include "runtime/gui/rect_control.h"
 
 class QKeyEvent;
@@ -29,13 +30,18 @@ class TextField : public RectControl {
 
   String Text() const;
   void SetText(const String& text);
-  // 0: no limit.
+  // 0: no limit. Counted as Len counts Text(); a line end that comes in with pasted text counts
+  // as the characters it is. Holds for whatever the user puts in (typing, paste, drop, the Edit
+  // menu, an input method); of a paste that is too long, what fits is kept. Text set by the
+  // program, and the text there when the limit is set, are cut to the limit.
   std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
   void SetMaximumCharactersAllowed(std::int64_t count);
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
 
   QLineEdit& Editor() const;
+  // The Edit menu's Paste for the focused line editor: a text field's keeps its limit.
+  static void Paste(QLineEdit& editor);
 
   void AddEventHandler(std::int64_t eventNumber, const Delegate& delegate) override;
 
@@ -45,9 +51,17 @@ class TextField : public RectControl {
  private:
   class FieldWidget;
   friend class FieldWidget;
+  class LimitValidator;
+
+  static constexpr LineEnds kLineEnds = LineEnds::kAsTheyCame;
 
   // True when the key is to be dropped.
   bool FilterKey(const QKeyEvent& event);
+  // Characters the user may still put in, the selection counted as room.
+  std::int64_t RoomLeft() const;
+  // True when the key would type more than the limit leaves room for.
+  bool KeyDoesNotFit(const QKeyEvent& event) const;
+  QString FittingLimit(const QString& text) const;
 
   FieldWidget* field_;
   std::int64_t maximumCharacters_ = 0;

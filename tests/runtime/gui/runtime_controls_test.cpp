@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "runtime/core/exceptions.h"
+#include "runtime/gui/control_building.h"
 #include "runtime/gui/picture.h"
 #include "runtime/gui/runtime_cast.h"
 #include "runtime/gui/window_registry.h"
@@ -160,6 +161,25 @@ TEST_F(ControlsTest, TheClassTestRaisesForNilAndForAnotherClass) {
   rt::Window* asWindow = window;
   EXPECT_EQ(&rt::RuntimeCheckCast<FormWnd>(asWindow), window);
   EXPECT_THROW(rt::RuntimeCheckCast<EventWnd>(asWindow), rt::IllegalCastException);
+}
+
+TEST_F(ControlsTest, FindingOrBindingANameNoControlHasRaisesNilObject) {
+  const std::string expected = [&] {
+    try {
+      rt::FindControl<rt::RectControl>(*window, "NoSuchBtn");
+    } catch (const rt::NilObjectException& error) {
+      return std::string(error.what());
+    }
+    return std::string("no exception");
+  }();
+  try {
+    rt::BindEvent(*window, "NoSuchBtn", rt::PushButton::kActionEvent, &FormWnd::GoBtn_Action,
+                  "( PushButton )");
+    FAIL() << "no exception";
+  } catch (const rt::NilObjectException& error) {
+    EXPECT_EQ(error.what(), expected);
+  }
+  EXPECT_THROW(rt::FindControl<rt::PushButton>(*window, "NoSuchBtn"), rt::NilObjectException);
 }
 
 TEST_F(ControlsTest, APropertyNeitherHonouredNorIgnoredRaisesNamingClassAndProperty) {

@@ -1,0 +1,74 @@
+#include "runtime/gui/character_limit.h"
+
+#include <QKeyEvent>
+
+namespace rt {
+
+namespace {
+
+constexpr std::int64_t kCrLfLength = 2;
+
+struct Piece {
+  qsizetype units;  // UTF-16 units of the text it takes
+  std::int64_t length;
+};
+
+bool IsLineEnd(QChar unit) {
+  return unit == u'\r' || unit == u'\n' || unit == QChar::LineSeparator ||
+         unit == QChar::ParagraphSeparator;
+}
+
+// The character at `at`, with the LF of a CR LF taken along with its CR.
+Piece PieceAt(QStringView text, qsizetype at, LineEnds lineEnds) {
+  const QChar unit = text[at];
+  const bool more = at + 1 < text.size();
+  if (unit.isHighSurrogate() && more && text[at + 1].isLowSurrogate()) return {2, 1};
+  if (unit == u'\r' && more && text[at + 1] == u'\n') return {2, kCrLfLength};
+  if (lineEnds == LineEnds::kAsCrLf && IsLineEnd(unit)) return {1, kCrLfLength};
+  return {1, 1};
+}
+
+}  // namespace
+
+std::int64_t StoredLength(QStringView text, LineEnds lineEnds) {
+  std::int64_t length = 0;
+  for (qsizetype at = 0; at < text.size();) {
+    const Piece piece = PieceAt(text, at, lineEnds);
+    length += piece.length;
+    at += piece.units;
+  }
+  return length;
+}
+
+QString FittingStart(const QString& text, std::int64_t room, LineEnds lineEnds) {
+  std::int64_t length = 0;
+  qsizetype at = 0;
+  while (at < text.size()) {
+    const Piece piece = PieceAt(text, at, lineEnds);
+    if (length + piece.length > room) break;
+    length += piece.length;
+    at += piece.units;
+  }
+  return text.left(at);
+}
+
+QString TypedText(const QKeyEvent& event, bool tabTypes) {
+  const QString text = event.text();
+  if (text.isEmpty()) return {};
+  const QChar first = text.front();
+  // Joiners and direction marks are typed even with Ctrl held, which some layouts need for them.
+  if (first.category() == QChar::Other_Format) return text;
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    return {};
+  }
+  const bool surrogatePair =
+      first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate();
+  if (first.isPrint() || first.category() == QChar::Other_PrivateUse || surrogatePair ||
+      (tabTypes && first == u'\t')) {
+    return text;
+  }
+  return {};
+}
+
+}  // namespace rt
