@@ -26,6 +26,8 @@ namespace {
 const char* const kNothingToPrint =
     "Nothing to print. First, specify number of raters, cases, and categories. Then click the "
     "Get Data button to load data file. Finally, results can be printed.";
+// What the print dialog calls the job, and the PDF file it proposes.
+const char* const kReportJobName = "Quorvane report";
 
 }  // namespace
 
@@ -176,7 +178,7 @@ void ControlWnd::PrintBtn_Action(rt::PushButton&) {
     rt::MessageDialog::Show(kNothingToPrint);
     return;
   }
-  PrintTextArea(ResultsFld());
+  rt::PrintTextArea(ResultsFld(), kReportJobName);
 }
 
 void ControlWnd::AddMenuHandlers() {

@@ -48,7 +48,7 @@ rt::PushButton& DescriptionWnd::PrintBtn() {
 
 // The help text is printed as it stands, edited or empty: there is no test before the dialog.
 void DescriptionWnd::PrintBtn_Action(rt::PushButton&) {
-  PrintTextArea(DescribeFld2());
+  rt::PrintTextArea(DescribeFld2(), Title());
 }
 
 void DescriptionWnd::AddMenuHandlers() {
@@ -80,7 +80,7 @@ bool DescriptionWnd::AboutMenuItem_Action() {
 }
 
 bool DescriptionWnd::Print_Action() {
-  PrintTextArea(DescribeFld2());
+  rt::PrintTextArea(DescribeFld2(), Title());
   return false;
 }
 

@@ -88,13 +88,13 @@ void Canvas::Paint(QPainter& painter) const {
 
 bool Canvas::MousePressed(const QPoint& position) {
   if (!mouseDown_ || !DeliversEvents()) return false;
-  CallProgramHandler(OwnerWindow(), [&] { return mouseDown_(*this, position.x(), position.y()); });
+  CallProgramHandler([&] { return mouseDown_(*this, position.x(), position.y()); });
   return true;
 }
 
 void Canvas::MouseLeft() {
   if (!mouseExit_ || !DeliversEvents()) return;
-  CallProgramHandler(OwnerWindow(), [this] { mouseExit_(*this); });
+  CallProgramHandler([this] { mouseExit_(*this); });
 }
 
 }  // namespace rt

@@ -2,9 +2,6 @@
 
 #include <exception>
 #include <type_traits>
-#include <utility>
-
-#include "runtime/gui/handling_window.h"
 
 namespace rt {
 
@@ -26,14 +23,6 @@ auto CallProgramHandler(Handler&& handler) noexcept -> std::invoke_result_t<Hand
   if constexpr (!std::is_void_v<Result>) {
     return Result{};
   }
-}
-
-// The same for an event of `window`, which is the handling window (HandlingWindow) meanwhile.
-template <class Handler>
-auto CallProgramHandler(Window& window, Handler&& handler) noexcept
-    -> std::invoke_result_t<Handler&> {
-  const HandlingEventOf handling(window);
-  return CallProgramHandler(std::forward<Handler>(handler));
 }
 
 }  // namespace rt

@@ -24,7 +24,7 @@ void Choose(Window& window, MenuItem& item) {
     window.HandleMenuItem(item.Name());
     return;
   }
-  CallProgramHandler(window, [&window, &item] {
+  CallProgramHandler([&window, &item] {
     if (!item.DefaultAction()) DoStandardEdit(window, item.Name());
   });
 }

@@ -1,6 +1,5 @@
 #include <QPrinter>
 
-#include "runtime/gui/handling_window.h"
 #include "runtime/gui/platform.h"
 #include "runtime/gui/printing.h"
 #include "runtime/gui/window.h"
@@ -23,14 +22,9 @@ String CouldNotPrintMessage(Graphics& graphics) {
 
 }  // namespace
 
-String PrintJobName() {
-  const Window* window = HandlingWindow();
-  const String title = window ? window->Title() : String();
-  return title.IsEmpty() ? String("Untitled") : title;
-}
-
-std::unique_ptr<Graphics> OpenPrinterDialog(const void* /*pageSetup*/, const void* /*parent*/) {
-  std::unique_ptr<Graphics> graphics = CurrentPlatform().OpenPrinterDialog(PrintJobName());
+std::unique_ptr<Graphics> OpenPrinterDialog(const void* /*pageSetup*/, const void* /*parent*/,
+                                            const String& jobName) {
+  std::unique_ptr<Graphics> graphics = CurrentPlatform().OpenPrinterDialog(jobName);
   // The print loop cannot tell a job that never started from one that printed nothing, so the
   // user hears about it here, and the loop sees a cancelled dialog.
   if (graphics && graphics->Failed()) {

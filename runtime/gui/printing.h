@@ -57,16 +57,12 @@ class StyledTextPrinter {
   std::unique_ptr<Impl> impl_;
 };
 
-// The name of a print job asked for now: the title of the window whose event is being handled,
-// the window whose button or menu item starts the print and which holds the text printed;
-// "Untitled" outside a window's event or for a window without a title.
-String PrintJobName();
-
-// Shows the platform's print dialog (through the seam) for a job named PrintJobName(); the page
-// graphics, or nullptr when the user cancels or when the chosen printer or file cannot start the
-// job, which a message box tells the user. The page set-up and parent window are accepted for the
-// call's shape and unused.
+// Shows the platform's print dialog (through the seam) for a job of that name, which the PDF file
+// it proposes is named after too; the page graphics, or nullptr when the user cancels or when the
+// chosen printer or file cannot start the job, which a message box tells the user. The page
+// set-up and parent window are accepted for the call's shape and unused.
 std::unique_ptr<Graphics> OpenPrinterDialog(const void* pageSetup = nullptr,
-                                            const void* parent = nullptr);
+                                            const void* parent = nullptr,
+                                            const String& jobName = String("Untitled"));
 
 }  // namespace rt

@@ -13,7 +13,7 @@ PushButton::PushButton(Window& window)
   button_->setAutoDefault(false);
   QObject::connect(button_, &QPushButton::clicked, button_, [this] {
     if (!action_ || !DeliversEvents()) return;
-    CallProgramHandler(OwnerWindow(), [this] { action_(*this); });
+    CallProgramHandler([this] { action_(*this); });
   });
   UpdateFocusPolicy();
 }

@@ -253,7 +253,7 @@ bool TextField::FilterKey(const QKeyEvent& event) {
   if (!keyDown_ || !DeliversEvents()) return false;
   const std::optional<String> key = KeyDownText(event);
   if (!key) return false;
-  return CallProgramHandler(OwnerWindow(), [&] { return keyDown_(*this, *key); });
+  return CallProgramHandler([&] { return keyDown_(*this, *key); });
 }
 
 void TextField::Paste(QLineEdit& editor) {

@@ -5,19 +5,22 @@
 #include "runtime/gui/printing.h"
 #include "runtime/gui/text_area.h"
 
+namespace rt {
 namespace {
 constexpr double kBlockSize = 540;
 }
 
-void PrintTextArea(rt::TextArea& area) {
-  std::unique_ptr<rt::Graphics> page = rt::OpenPrinterDialog(nullptr, nullptr);
+void PrintTextArea(TextArea& area, const String& jobName) {
+  std::unique_ptr<Graphics> page = OpenPrinterDialog(nullptr, nullptr, jobName);
   if (!page) return;
-  std::unique_ptr<rt::StyledTextPrinter> printer = area.styledTextPrinter(*page, kBlockSize);
-  if (!printer) throw rt::NilObjectException("The text area gave no printer");
+  std::unique_ptr<StyledTextPrinter> printer = area.styledTextPrinter(*page, kBlockSize);
+  if (!printer) throw NilObjectException("The text area gave no printer");
   while (true) {
     if (printer->Eof()) break;
     printer->DrawBlock(0, 0, kBlockSize);
     if (!printer->Eof()) page->NextPage();
-    rt::RuntimeBackgroundTask();
+    RuntimeBackgroundTask();
   }
 }
+
+}  // namespace rt

@@ -61,7 +61,7 @@ void Timer::Fire() {
     runMode_ = kOff;
   }
   if (!action_ || !DeliversEvents() || IsQuitting()) return;
-  CallProgramHandler(OwnerWindow(), [this] { action_(*this); });
+  CallProgramHandler([this] { action_(*this); });
 }
 
 }  // namespace rt

@@ -129,12 +129,12 @@ bool Window::HandleMenuItem(const String& itemName) {
   if (found == menuHandlers_.end() || !DeliversEvents()) return false;
   // A copy: the handler may replace itself.
   const std::function<bool()> handler = found->second;
-  return CallProgramHandler(*this, handler);
+  return CallProgramHandler(handler);
 }
 
 void Window::EnableMenuItems() {
   if (DeliversEvents() && Handles("EnableMenuItems")) {
-    CallProgramHandler(*this, [this] { Event_EnableMenuItems(); });
+    CallProgramHandler([this] { Event_EnableMenuItems(); });
   }
 }
 
@@ -221,11 +221,11 @@ bool Window::WantsMouseDown() {
 }
 
 bool Window::DeliverKeyDown(const String& key) {
-  return CallProgramHandler(*this, [&] { return Event_KeyDown(key); });
+  return CallProgramHandler([&] { return Event_KeyDown(key); });
 }
 
 bool Window::DeliverMouseDown(std::int64_t x, std::int64_t y) {
-  return CallProgramHandler(*this, [&] { return Event_MouseDown(x, y); });
+  return CallProgramHandler([&] { return Event_MouseDown(x, y); });
 }
 
 bool Window::event(QEvent* event) {
@@ -239,7 +239,7 @@ bool Window::event(QEvent* event) {
     return QWidget::event(event);
   }
   if (event->type() == QEvent::WindowActivate && open_ && DeliversEvents() && Handles("Activate")) {
-    CallProgramHandler(*this, [this] { Event_Activate(); });
+    CallProgramHandler([this] { Event_Activate(); });
   }
   return QWidget::event(event);
 }
@@ -247,7 +247,7 @@ bool Window::event(QEvent* event) {
 void Window::closeEvent(QCloseEvent* event) {
   event->accept();
   if (closed_) return;
-  if (open_ && Handles("Close")) CallProgramHandler(*this, [this] { Event_Close(); });
+  if (open_ && Handles("Close")) CallProgramHandler([this] { Event_Close(); });
   closed_ = true;
   RemoveOpenWindow(this);
   deleteLater();

@@ -108,7 +108,6 @@ std::optional<std::filesystem::path> ScriptedPlatform::ChooseFileToOpen(const rt
 }
 
 std::unique_ptr<rt::Graphics> ScriptedPlatform::OpenPrinterDialog(const rt::String& jobName) {
-  printJobNames_.push_back(jobName.ToUtf8());
   const std::optional<Expectation> expected =
       Take(Dialog::kPrint, "print dialog for \"" + jobName.ToUtf8() + "\"");
   if (!expected || !expected->file) return nullptr;

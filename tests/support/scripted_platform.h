@@ -37,8 +37,6 @@ class ScriptedPlatform final : public rt::Platform {
   const std::vector<std::string>& MessagesShown() const { return messages_; }
   // The name of the file type each open-file dialog was filtered to; nullopt: all files.
   const std::vector<std::optional<std::string>>& OpenFileTypes() const { return openFileTypes_; }
-  // The job name of each print dialog.
-  const std::vector<std::string>& PrintJobNames() const { return printJobNames_; }
   bool AllAnswered() const { return expected_.empty(); }
 
   // The clock: starts at a fixed moment; advancing fires the timers that fall due, in order.
@@ -73,7 +71,6 @@ class ScriptedPlatform final : public rt::Platform {
   std::deque<Expectation> expected_;
   std::vector<std::string> messages_;
   std::vector<std::optional<std::string>> openFileTypes_;
-  std::vector<std::string> printJobNames_;
   int beeps_ = 0;
   std::int64_t elapsedMs_ = 0;
   std::uint64_t timersStarted_ = 0;

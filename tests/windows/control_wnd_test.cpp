@@ -242,7 +242,7 @@ TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
   platform.AnswerPrintToPdf(pdf);
   Window().PrintBtn().Push();
   EXPECT_EQ(PdfPages(pdf), 1);
-  EXPECT_EQ(testsupport::PdfTitle(pdf), "Quorvane") << "the job is named after the window";
+  EXPECT_EQ(testsupport::PdfTitle(pdf), "Quorvane report");
 
   GetData("6", "30", "5", kData / "fleiss1971.txt");
   platform.AnswerPrintToPdf(pdf);
