@@ -24,9 +24,9 @@ namespace rt {
 
 namespace {
 
-// QLineEdit's own limit, which stands for none. The field's limit counts characters, not the
-// UTF-16 units QLineEdit counts, so the field keeps it itself.
-constexpr int kNoLimit = 32767;
+// QLineEdit's limit is set as high as it goes: the field's limit counts characters, not the UTF-16
+// units QLineEdit counts, so the field keeps it itself.
+constexpr int kNoLimit = std::numeric_limits<int>::max();
 
 qsizetype CommonStart(const QString& a, const QString& b) {
   const auto [inA, inB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());

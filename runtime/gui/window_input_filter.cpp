@@ -31,6 +31,9 @@ class WindowInputFilter : public QObject {
 
   bool eventFilter(QObject* receiver, QEvent* event) override {
     const QEvent::Type type = event->type();
+    // A key's ShortcutOverride travels up from the focused widget to the window before the key
+    // itself is pressed or released; the items need updating once on that way.
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) itemsUpdatedForKey_ = false;
     if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress &&
         type != QEvent::ShortcutOverride) {
       return false;
@@ -42,8 +45,10 @@ class WindowInputFilter : public QObject {
 
     if (type == QEvent::ShortcutOverride) {
       // Qt looks for a matching shortcut right after this; it finds the items as they are now.
-      if (ItemOfShortcut(*window, *static_cast<QKeyEvent*>(event)) != nullptr) {
+      if (!itemsUpdatedForKey_ &&
+          ItemOfShortcut(*window, *static_cast<QKeyEvent*>(event)) != nullptr) {
         UpdateMenuItems(*window);
+        itemsUpdatedForKey_ = true;
       }
       return false;
     }
@@ -94,6 +99,7 @@ class WindowInputFilter : public QObject {
   }
 
   QPointer<Window> passingOn_;
+  bool itemsUpdatedForKey_ = false;
 };
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <stdexcept>
 
 #include "runtime/core/exceptions.h"
+#include "runtime/gui/application.h"
+#include "runtime/gui/menu_item.h"
 #include "runtime/gui/window_registry.h"
 #include "tests/support/runtime_test_windows.h"
 
@@ -43,6 +46,37 @@ TEST_F(WindowTest, EventsTheClassDoesNotHandleAreNotDelivered) {
   window.EnableMenuItems();
   window.Close();
   EXPECT_THAT(window.log, ElementsAre("Layout", "CreateControls"));
+}
+
+// Qt offers a shortcut key to the focused widget and then to each of its parents; the items are
+// brought up to date, and the window told, once a key press.
+TEST_F(WindowTest, AShortcutKeyRaisesEnableMenuItemsOnceAPress) {
+  rt::MenuBar bar;
+  auto file = std::make_unique<rt::MenuItem>();
+  file->SetName("FileMenu");
+  file->SetText("File");
+  auto print = std::make_unique<rt::MenuItem>();
+  print->SetName("Print");
+  print->SetText("Print");
+  print->SetCommandKey("Ctrl+P");
+  file->AddMenu(std::move(print));
+  bar.AddMenu(std::move(file));
+  auto application = std::make_unique<rt::Application>();
+  application->SetMenuBar(&bar);
+  rt::RuntimeRegisterAppObject(std::move(application));
+  EventWnd::windowLayout = Encode({Integer("Width", 300), Integer("Height", 200),
+                                   Boolean("MenuBarVisible", true), Boolean("Visible", true)});
+
+  auto& window = rt::GetOrCreateWindow<EventWnd>(EventWnd::kClassName);
+  QWidget* field = window.ControlByName("Field")->Widget();
+  field->setFocus();
+  ProcessEvents();
+  window.log.clear();
+  QTest::keyClick(field, Qt::Key_P, Qt::ControlModifier);
+  QTest::keyClick(field, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "EnableMenuItems"), 2);
+  window.Close();
+  rt::RuntimeReleaseAppObject();
 }
 
 TEST_F(WindowTest, ALayoutThatIsNotVisibleOpensTheWindowHidden) {
