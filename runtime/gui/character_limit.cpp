@@ -1,5 +1,6 @@
 #include "runtime/gui/character_limit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace rt {
@@ -8,7 +9,7 @@ namespace {
 
 constexpr std::int64_t kCrLfLength = 2;
 
-struct Piece {
+struct Stored {
   qsizetype units;  // UTF-16 units of the text it takes
   std::int64_t length;
 };
@@ -19,7 +20,7 @@ bool IsLineEnd(QChar unit) {
 }
 
 // The character at `at`, with the LF of a CR LF taken along with its CR.
-Piece PieceAt(QStringView text, qsizetype at, LineEnds lineEnds) {
+Stored StoredAt(QStringView text, qsizetype at, LineEnds lineEnds) {
   const QChar unit = text[at];
   const bool more = at + 1 < text.size();
   if (unit.isHighSurrogate() && more && text[at + 1].isLowSurrogate()) return {2, 1};
@@ -33,9 +34,9 @@ Piece PieceAt(QStringView text, qsizetype at, LineEnds lineEnds) {
 std::int64_t StoredLength(QStringView text, LineEnds lineEnds) {
   std::int64_t length = 0;
   for (qsizetype at = 0; at < text.size();) {
-    const Piece piece = PieceAt(text, at, lineEnds);
-    length += piece.length;
-    at += piece.units;
+    const Stored stored = StoredAt(text, at, lineEnds);
+    length += stored.length;
+    at += stored.units;
   }
   return length;
 }
@@ -44,12 +45,25 @@ QString FittingStart(const QString& text, std::int64_t room, LineEnds lineEnds) 
   std::int64_t length = 0;
   qsizetype at = 0;
   while (at < text.size()) {
-    const Piece piece = PieceAt(text, at, lineEnds);
-    if (length + piece.length > room) break;
-    length += piece.length;
-    at += piece.units;
+    const Stored stored = StoredAt(text, at, lineEnds);
+    if (length + stored.length > room) break;
+    length += stored.length;
+    at += stored.units;
   }
   return text.left(at);
+}
+
+void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds lineEnds,
+                         const std::function<void(QInputMethodEvent&)>& deliver) {
+  const QString fitting = FittingStart(event.commitString(), room, lineEnds);
+  if (fitting.size() == event.commitString().size()) {
+    deliver(event);
+    return;
+  }
+  QInputMethodEvent cut(event.preeditString(), event.attributes());
+  cut.setCommitString(fitting, event.replacementStart(), event.replacementLength());
+  deliver(cut);
+  event.setAccepted(cut.isAccepted());
 }
 
 QString TypedText(const QKeyEvent& event, bool tabTypes) {

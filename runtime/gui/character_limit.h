@@ -4,6 +4,9 @@
 #include <QStringView>
 #include <cstdint>
 
+#include <functional>
+
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace rt {
@@ -20,6 +23,11 @@ std::int64_t StoredLength(QStringView text, LineEnds lineEnds);
 // The longest start of `text` that becomes at most `room` characters. A surrogate pair or a
 // CR LF is kept or left out whole.
 QString FittingStart(const QString& text, std::int64_t room, LineEnds lineEnds);
+
+// Hands `event` to `deliver` with its commit cut to the longest start that fits into `room`
+// characters, unchanged when the whole commit fits; `event` is accepted as the one delivered was.
+void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds lineEnds,
+                         const std::function<void(QInputMethodEvent&)>& deliver);
 
 // The text a key press types into a Qt editor, by the editors' own rule: empty for a key that
 // types nothing (an editing or movement key, a Ctrl shortcut). Return and Enter, which an area

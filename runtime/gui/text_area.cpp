@@ -133,15 +133,9 @@ class TextArea::EditorWidget : public QPlainTextEdit {
     }
     const std::int64_t room =
         owner_.RoomLeft() + StoredLength(ReplacedBy(*event), LineEnds::kAsCrLf);
-    const QString commit = FittingStart(event->commitString(), room, LineEnds::kAsCrLf);
-    if (commit.size() == event->commitString().size()) {
-      QPlainTextEdit::inputMethodEvent(event);
-      return;
-    }
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(commit, event->replacementStart(), event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&cut);
-    event->setAccepted(cut.isAccepted());
+    DeliverCommitWithin(*event, room, LineEnds::kAsCrLf, [this](QInputMethodEvent& fitting) {
+      QPlainTextEdit::inputMethodEvent(&fitting);
+    });
   }
 
  private:

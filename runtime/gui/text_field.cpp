@@ -163,16 +163,9 @@ class TextField::FieldWidget : public QLineEdit {
     const qsizetype from =
         std::clamp<qsizetype>(caret + event->replacementStart(), 0, text().size());
     const QString replaced = text().mid(from, std::max(0, event->replacementLength()));
-    const QString fitting =
-        FittingStart(commit, owner_.RoomLeft() + StoredLength(replaced, kLineEnds), kLineEnds);
-    if (fitting.size() == commit.size()) {
-      QLineEdit::inputMethodEvent(event);
-      return;
-    }
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(fitting, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&cut);
-    event->setAccepted(cut.isAccepted());
+    DeliverCommitWithin(
+        *event, owner_.RoomLeft() + StoredLength(replaced, kLineEnds), kLineEnds,
+        [this](QInputMethodEvent& fitting) { QLineEdit::inputMethodEvent(&fitting); });
   }
 
  private:

@@ -330,7 +330,6 @@ TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
        [&]() -> rt::Window& {
          ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
          main.ResultsFld().SetEnabled(true);
-         main.ResultsFld().SetEnabled(true);
          main.ResultsFld().SetText("kappa = 0.430");
          main.ResultsFld().SetSelectionStart(0);
          main.ResultsFld().SetSelectionLength(5);
@@ -342,7 +341,6 @@ TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
        [&]() -> rt::Window& {
          ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
          QGuiApplication::clipboard()->setText(QStringLiteral("12"));
-         main.ResultsFld().SetEnabled(true);
          main.ResultsFld().SetEnabled(true);
          main.ResultsFld().SetText("kappa = 0.430");
          main.ResultsFld().SetReadOnly(true);

@@ -50,12 +50,14 @@ TEST(AboutWndLayout, TheWindowDescriptionHoldsItsValuesInOrder) {
       "LiveResize False",
   };
   EXPECT_EQ(Entries(about_wnd_layout::Layout().Window()), expected);
-  EXPECT_EQ(Names(about_wnd_layout::Layout().Window()), Names(control_wnd_layout::Layout().Window()));
+  EXPECT_EQ(Names(about_wnd_layout::Layout().Window()),
+            Names(control_wnd_layout::Layout().Window()));
 }
 
 TEST(AboutWndLayout, TheControlsAreMadeInOrder) {
   std::string names;
-  for (const auto& control : about_wnd_layout::Layout().Controls()) names += std::string(control.name) + ' ';
+  for (const auto& control : about_wnd_layout::Layout().Controls())
+    names += std::string(control.name) + ' ';
   EXPECT_EQ(names, "Canvas1 StaticText5 Timer1 Canvas2 ");
   EXPECT_THROW(about_wnd_layout::Layout().Control("Label1"), std::out_of_range);
 }
@@ -134,10 +136,11 @@ TEST_F(AboutWndLayoutInTheRuntime, TheRuntimeTakesEveryDescription) {
   using testsupport::BuildControl;
   ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Layout().Control("Canvas1")));
   rt::Label* notice = nullptr;
-  ASSERT_NO_THROW(notice =
-                      &BuildControl<rt::Label>(window, about_wnd_layout::Layout().Control("StaticText5")));
+  ASSERT_NO_THROW(
+      notice = &BuildControl<rt::Label>(window, about_wnd_layout::Layout().Control("StaticText5")));
   rt::Timer* timer = nullptr;
-  ASSERT_NO_THROW(timer = &BuildControl<rt::Timer>(window, about_wnd_layout::Layout().Control("Timer1")));
+  ASSERT_NO_THROW(
+      timer = &BuildControl<rt::Timer>(window, about_wnd_layout::Layout().Control("Timer1")));
   ASSERT_NO_THROW(BuildControl<rt::Canvas>(window, about_wnd_layout::Layout().Control("Canvas2")));
 
   EXPECT_EQ(notice->Text(), CopyrightNotice());

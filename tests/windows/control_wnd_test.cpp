@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -223,17 +222,6 @@ TEST_F(ControlWndTest, PrintCancelledPrintsNothingAndSaysNothing) {
   EXPECT_EQ(platform.Beeps(), 0);
 }
 
-int PdfPages(const std::filesystem::path& pdf) {
-  const std::string command = "pdfinfo '" + pdf.string() + "' | awk '/^Pages:/ {print $2}'";
-  FILE* pipe = popen(command.c_str(), "r");
-  int pages = -1;
-  if (pipe) {
-    if (std::fscanf(pipe, "%d", &pages) != 1) pages = -1;
-    pclose(pipe);
-  }
-  return pages;
-}
-
 TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
   const std::filesystem::path pdf =
       std::filesystem::temp_directory_path() / "quorvane-control-wnd-print.pdf";
@@ -241,14 +229,14 @@ TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
   GetData("6", "30", "5", kData / "fleiss1971.txt");
   platform.AnswerPrintToPdf(pdf);
   Window().PrintBtn().Push();
-  EXPECT_EQ(PdfPages(pdf), 1);
+  EXPECT_EQ(testsupport::PdfPageCount(pdf), 1);
   EXPECT_EQ(testsupport::PdfTitle(pdf), "Quorvane report");
 
   GetData("6", "30", "5", kData / "fleiss1971.txt");
   platform.AnswerPrintToPdf(pdf);
   const std::uint64_t passesBefore = rt::BackgroundTaskCalls();
   Window().PrintBtn().Push();
-  EXPECT_EQ(PdfPages(pdf), 2);
+  EXPECT_EQ(testsupport::PdfPageCount(pdf), 2);
   EXPECT_EQ(rt::BackgroundTaskCalls() - passesBefore, 2u) << "one pass of the print loop a page";
   std::filesystem::remove(pdf);
 }

@@ -150,10 +150,12 @@ TEST(DescriptionWndLayout, TheNoticeAndTheButton) {
 }
 
 TEST(DescriptionWndLayout, EachClassListsItsPropertiesAsTheMainWindowDoes) {
-  EXPECT_EQ(Names(description_wnd_layout::Layout().Window()), Names(control_wnd_layout::Layout().Window()));
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Window()),
+            Names(control_wnd_layout::Layout().Window()));
   const auto& area = control_wnd_layout::Layout().Control("ResultsFld").properties;
   EXPECT_EQ(Names(description_wnd_layout::Layout().Control("DescribeFld").properties), Names(area));
-  EXPECT_EQ(Names(description_wnd_layout::Layout().Control("DescribeFld2").properties), Names(area));
+  EXPECT_EQ(Names(description_wnd_layout::Layout().Control("DescribeFld2").properties),
+            Names(area));
   EXPECT_EQ(Names(description_wnd_layout::Layout().Control("c2002").properties),
             Names(control_wnd_layout::Layout().Control("Label1").properties));
   EXPECT_EQ(Names(description_wnd_layout::Layout().Control("PrintBtn").properties),
@@ -167,18 +169,20 @@ class DescriptionWndLayoutInTheRuntime : public testsupport::GuiTest {};
 TEST_F(DescriptionWndLayoutInTheRuntime, TheRuntimeTakesEveryDescription) {
   using testsupport::BuildControl;
   rt::Window window("DescriptionWndLayoutTest");
-  ASSERT_NO_THROW(window.SetProperties(rt::EncodeLayout(description_wnd_layout::Layout().Window())));
+  ASSERT_NO_THROW(
+      window.SetProperties(rt::EncodeLayout(description_wnd_layout::Layout().Window())));
   EXPECT_EQ(window.Title().ToUtf8(), "Description");
   rt::TextArea* hidden = nullptr;
   rt::TextArea* help = nullptr;
   rt::PushButton* print = nullptr;
+  ASSERT_NO_THROW(hidden = &BuildControl<rt::TextArea>(
+                      window, description_wnd_layout::Layout().Control("DescribeFld")));
+  ASSERT_NO_THROW(help = &BuildControl<rt::TextArea>(
+                      window, description_wnd_layout::Layout().Control("DescribeFld2")));
   ASSERT_NO_THROW(
-      hidden = &BuildControl<rt::TextArea>(window, description_wnd_layout::Layout().Control("DescribeFld")));
-  ASSERT_NO_THROW(
-      help = &BuildControl<rt::TextArea>(window, description_wnd_layout::Layout().Control("DescribeFld2")));
-  ASSERT_NO_THROW(BuildControl<rt::Label>(window, description_wnd_layout::Layout().Control("c2002")));
-  ASSERT_NO_THROW(
-      print = &BuildControl<rt::PushButton>(window, description_wnd_layout::Layout().Control("PrintBtn")));
+      BuildControl<rt::Label>(window, description_wnd_layout::Layout().Control("c2002")));
+  ASSERT_NO_THROW(print = &BuildControl<rt::PushButton>(
+                      window, description_wnd_layout::Layout().Control("PrintBtn")));
 
   EXPECT_EQ(hidden->Text().ToUtf8(), "\r\n");
   EXPECT_EQ(help->Text(), HelpText());
