@@ -11,6 +11,7 @@
 #include "analysis/count_table.h"
 #include "analysis/fleiss_kappa.h"
 #include "tests/support/in_memory_window.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ std::vector<std::vector<int>> LargestTable() {
   return table;
 }
 
-std::filesystem::path LargestDataFile() {
-  const auto path = std::filesystem::temp_directory_path() / "quorvane-bench-999x25.txt";
+std::filesystem::path LargestDataFile(const testsupport::TemporaryFolder& folder) {
+  const auto path = folder / "999x25.txt";
   std::ofstream out(path, std::ios::binary);
   for (const auto& row : LargestTable()) {
     for (int j = 0; j < kCategories; ++j)
@@ -42,7 +43,8 @@ std::filesystem::path LargestDataFile() {
 }
 
 void BM_WholeRun(benchmark::State& state) {
-  const std::filesystem::path file = LargestDataFile();
+  const testsupport::TemporaryFolder folder;
+  const std::filesystem::path file = LargestDataFile(folder);
   for (auto _ : state) {
     testsupport::InMemoryWindow window(std::to_string(kRaters), std::to_string(kCases),
                                        std::to_string(kCategories));
@@ -50,7 +52,6 @@ void BM_WholeRun(benchmark::State& state) {
     quorvane::RunAnalysis(window);
     benchmark::DoNotOptimize(window.area.Text());
   }
-  std::filesystem::remove(file);
 }
 BENCHMARK(BM_WholeRun)->Unit(benchmark::kMicrosecond);
 

@@ -9,12 +9,13 @@
 
 #include "analysis/file_types.h"
 #include "runtime/core/file_type.h"
+#include "runtime/gui/graphics.h"
 #include "runtime/gui/platform.h"
-#include "runtime/gui/printing.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
 #include "runtime/gui/window_registry.h"
+#include "tests/support/temporary_folder.h"
 #include "windows/control_wnd.h"
 
 namespace {
@@ -47,8 +48,8 @@ class BenchPlatform final : public rt::Platform {
 
 // 999 cases of 25 categories whose counts add up to 98, so all of them are flagged for 99
 // raters.
-std::filesystem::path FlaggedDataFile() {
-  const auto path = std::filesystem::temp_directory_path() / "quorvane-bench-flagged.txt";
+std::filesystem::path FlaggedDataFile(const testsupport::TemporaryFolder& folder) {
+  const auto path = folder / "flagged.txt";
   std::ofstream out(path, std::ios::binary);
   for (int i = 0; i < 999; ++i) {
     for (int j = 0; j < 25; ++j) out << (j ? "\t" : "") << (j == 0 ? 2 : 4);
@@ -105,11 +106,11 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   FileTypes1::Initialize();
-  const std::filesystem::path file = FlaggedDataFile();
+  const testsupport::TemporaryFolder folder;
+  const std::filesystem::path file = FlaggedDataFile(folder);
   BenchPlatform platform(file);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::filesystem::remove(file);
   return 0;
 }

@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +18,7 @@
 #include "runtime/core/text_input_stream.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/in_memory_window.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -55,16 +54,7 @@ std::int64_t CasesInRange(std::uint8_t low, std::uint8_t high) {
 // One data file per process, rewritten for every input; removed when the process ends normally.
 class ScratchFile {
  public:
-  ScratchFile()
-      : folder_(std::filesystem::temp_directory_path() /
-                ("quorvane-fuzz-" + std::to_string(::getpid()))),
-        path_(folder_ / "data.txt") {
-    std::filesystem::create_directories(folder_);
-  }
-  ~ScratchFile() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
+  ScratchFile() : path_(folder_ / "data.txt") {}
 
   const std::filesystem::path& Write(std::string_view bytes) {
     std::FILE* file = std::fopen(path_.c_str(), "wb");
@@ -77,7 +67,7 @@ class ScratchFile {
   }
 
  private:
-  std::filesystem::path folder_;
+  testsupport::TemporaryFolder folder_;
   std::filesystem::path path_;
 };
 

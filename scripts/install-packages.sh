@@ -5,8 +5,9 @@
 set -euo pipefail
 
 build=(g++ cmake make qt6-base-dev libxkbcommon-dev fonts-dejavu-core)
+# The MinGW resource compiler and Windows headers compile the program file's Windows resources.
 test=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xauth poppler-utils clang
-      libclang-rt-14-dev locales)
+      libclang-rt-14-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
 
 wanted=("${build[@]}")
 if [[ "${1:-run}" == test ]]; then wanted+=("${test[@]}"); fi

@@ -9,6 +9,7 @@
 #include "runtime/gui/open_file_dialog.h"
 #include "runtime/gui/platform.h"
 #include "runtime/gui/push_button.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/runtime_cast.h"
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"

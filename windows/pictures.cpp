@@ -1,10 +1,6 @@
 #include "windows/pictures.h"
 
 std::shared_ptr<rt::Picture> PictureCache::Get() {
-  if (!once_) {
-    once_ = true;
-    cache_ = nullptr;
-  }
   if (!cache_) cache_ = rt::RuntimeGetPictureFromResourceManager(fileName_);
   return cache_;
 }

@@ -13,7 +13,6 @@ class PictureCache {
 
  private:
   const char* fileName_;
-  bool once_ = false;
   std::shared_ptr<rt::Picture> cache_;
 };
 

@@ -58,6 +58,8 @@ ControlDescription CanvasDescription(const Placement& p, const char* tooltip, bo
                 Boolean("AllowFocusRing", allowFocusRing),
                 Boolean("AllowTabs", false),
                 Boolean("DoubleBuffer", false),
+                // The second Transparent is meant: a canvas's description holds it after its
+                // Tooltip, as every control's does, and again among its own properties.
                 Boolean("Transparent", true),
                 Text("InitialParent", ""),
             });

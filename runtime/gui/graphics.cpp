@@ -1,9 +1,9 @@
+#include "runtime/gui/graphics.h"
+
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
-
-#include "runtime/gui/printing.h"
 
 namespace rt {
 

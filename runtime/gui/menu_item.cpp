@@ -1,7 +1,7 @@
 #include "runtime/gui/menu_item.h"
 
 #include "runtime/core/exceptions.h"
-#include "runtime/gui/window_registry.h"
+#include "runtime/gui/quit.h"
 
 namespace rt {
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 namespace rt {
 
 class Window;
@@ -8,8 +11,11 @@ class Window;
 void AddOpenWindow(Window* window);
 void RemoveOpenWindow(Window* window);
 
-// Routes key and mouse presses anywhere in a window to its KeyDown and MouseDown events; installed
-// once on the application when the first window is made.
-void InstallWindowInputFilter();
+// The open windows, in the order they were opened.
+std::vector<Window*> OpenWindows();
+
+// The open window of that class name, shown or hidden, or nullptr. A window under construction
+// or closed is not open.
+Window* GetImplicitWindow(std::string_view className);
 
 }  // namespace rt

@@ -14,7 +14,7 @@
 
 #include "runtime/core/file_type.h"
 #include "runtime/gui/dialog_folders.h"
-#include "runtime/gui/printing.h"
+#include "runtime/gui/graphics.h"
 #include "runtime/gui/qt_text.h"
 
 namespace rt {

@@ -9,10 +9,11 @@
 #include "runtime/core/exceptions.h"
 #include "runtime/core/startup_trace.h"
 #include "runtime/gui/application.h"
+#include "runtime/gui/open_windows.h"
 #include "runtime/gui/platform.h"
 #include "runtime/gui/qt_text.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/window.h"
-#include "runtime/gui/window_registry.h"
 
 namespace rt {
 

@@ -1,3 +1,5 @@
+#include "runtime/gui/styled_text_printer.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -6,7 +8,7 @@
 #include <QTextLayout>
 #include <vector>
 
-#include "runtime/gui/printing.h"
+#include "runtime/gui/graphics.h"
 
 namespace rt {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "runtime/gui/character_limit.h"
 #include "runtime/gui/layout_values.h"
-#include "runtime/gui/printing.h"
 #include "runtime/gui/qt_text.h"
+#include "runtime/gui/styled_text_printer.h"
 
 namespace rt {
 

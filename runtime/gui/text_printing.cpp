@@ -1,8 +1,9 @@
 #include "runtime/gui/text_printing.h"
 
 #include "runtime/core/background_task.h"
-#include "runtime/core/exceptions.h"
-#include "runtime/gui/printing.h"
+#include "runtime/gui/graphics.h"
+#include "runtime/gui/open_printer_dialog.h"
+#include "runtime/gui/styled_text_printer.h"
 #include "runtime/gui/text_area.h"
 
 namespace rt {
@@ -14,7 +15,6 @@ void PrintTextArea(TextArea& area, const String& jobName) {
   std::unique_ptr<Graphics> page = OpenPrinterDialog(nullptr, nullptr, jobName);
   if (!page) return;
   std::unique_ptr<StyledTextPrinter> printer = area.styledTextPrinter(*page, kBlockSize);
-  if (!printer) throw NilObjectException("The text area gave no printer");
   while (true) {
     if (printer->Eof()) break;
     printer->DrawBlock(0, 0, kBlockSize);

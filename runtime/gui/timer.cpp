@@ -4,7 +4,7 @@
 #include "runtime/gui/exception_edge.h"
 #include "runtime/gui/layout_values.h"
 #include "runtime/gui/platform.h"
-#include "runtime/gui/window_registry.h"
+#include "runtime/gui/quit.h"
 
 namespace rt {
 

@@ -17,7 +17,9 @@
 #include "runtime/gui/open_windows.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/qt_text.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/rect_control.h"
+#include "runtime/gui/window_input_filter.h"
 #include "runtime/gui/window_registry.h"
 
 namespace rt {

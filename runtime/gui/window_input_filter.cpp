@@ -1,3 +1,5 @@
+#include "runtime/gui/window_input_filter.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,7 +8,6 @@
 #include "runtime/gui/key_text.h"
 #include "runtime/gui/menu_bar_widget.h"
 #include "runtime/gui/menu_item.h"
-#include "runtime/gui/open_windows.h"
 #include "runtime/gui/window.h"
 
 namespace rt {

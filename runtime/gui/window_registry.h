@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/core/string.h"
+#include "runtime/gui/open_windows.h"
 #include "runtime/gui/runtime_cast.h"
 #include "runtime/gui/window.h"
 
@@ -28,13 +29,6 @@ bool RuntimeIsEventHandled(const Window& window, std::string_view className,
 // The same question for an object that is not a window (the application object).
 bool RuntimeIsEventHandled(std::string_view className, const String& eventName, bool isOwnClass);
 
-// The open window of that class name, shown or hidden, or nullptr. A window under construction
-// or closed is not open.
-Window* GetImplicitWindow(std::string_view className);
-
-// The open windows, in the order they were opened.
-std::vector<Window*> OpenWindows();
-
 // The open window of the class, or a new one (new W, then its Constructor) when none is open.
 // An exception while constructing leaves no window behind and passes to the caller.
 template <class W>
@@ -44,17 +38,5 @@ W& GetOrCreateWindow(std::string_view className) {
   window->Constructor();
   return RuntimeCheckCast<W>(static_cast<Window*>(window.release()));
 }
-
-// Ends the running event loops with `code`. Harmless when called again while the program is
-// ending. With no event loop running it only records the call: the program's start-up checks
-// QuitCalls() before it enters its loop.
-void Quit(int code);
-// From a Quit that ends the running event loop until that loop has returned.
-bool IsQuitting();
-// Called when a window has closed: with no window left, shown or hidden, the program quits.
-void QuitWhenNoWindowIsLeft();
-// How many times Quit has been called, and the code of the last call.
-int QuitCalls();
-int LastQuitCode();
 
 }  // namespace rt

@@ -10,6 +10,7 @@
 #include "analysis/report.h"
 #include "tests/support/fixed_clock.h"
 #include "tests/support/in_memory_window.h"
+#include "tests/support/temporary_folder.h"
 
 namespace quorvane {
 namespace {
@@ -47,15 +48,8 @@ class AnalysisRunTest : public testing::Test {
   }
 
   testsupport::FixedClock clock_;
-  std::filesystem::path folder_ = [] {
-    auto path =
-        std::filesystem::temp_directory_path() /
-        ("quorvane-run-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(path);
-    return path;
-  }();
-  ~AnalysisRunTest() override { std::filesystem::remove_all(folder_); }
+  testsupport::TemporaryFolder temporary_;
+  const std::filesystem::path& folder_ = temporary_.Path();
 };
 
 // Fleiss (1971), Table 1: 6 psychiatrists, 30 patients, 5 diagnostic categories.
@@ -94,8 +88,8 @@ TEST_F(AnalysisRunTest, Fleiss1971ReportCharacterForCharacter) {
                                "Category4     .6327    +.4711     .1395      +3.38    .0007\r\n"
                                "Category5     .6698    +.5661     .1275      +4.44    .0000\r\n"
                                "++++++++++++++++++++++++++++++++++++++++++++++++++++++++++++\r\n"
-                               "\r\n" +
-                               kReportNotice + "\r\n";
+                               "\r\n"
+                               "Computed by Quorvane 2.0, Fleiss' kappa for many raters.\r\n";
   EXPECT_EQ(window.area.Utf8(), expected);
   EXPECT_TRUE(window.area.Enabled());
   EXPECT_EQ(window.Z, 4.439805149048244);

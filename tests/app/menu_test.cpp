@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/gui/open_windows.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/text_field.h"
 #include "tests/windows/program_fixture.h"
 

@@ -14,6 +14,8 @@
 #include "app/menu.h"
 #include "runtime/core/exceptions.h"
 #include "runtime/core/startup_trace.h"
+#include "runtime/gui/open_windows.h"
+#include "runtime/gui/quit.h"
 #include "tests/windows/program_fixture.h"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "runtime/gui/window_registry.h"
+#include "runtime/gui/open_windows.h"
+#include "runtime/gui/window.h"
 
 namespace testsupport {
 

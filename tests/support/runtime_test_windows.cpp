@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "runtime/gui/delegate.h"
+#include "runtime/gui/open_windows.h"
 #include "runtime/gui/runtime_cast.h"
 #include "runtime/gui/window_registry.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "runtime/core/file_type.h"
-#include "runtime/gui/printing.h"
+#include "runtime/gui/graphics.h"
 #include "runtime/gui/qt_platform.h"
 #include "runtime/gui/qt_text.h"
 

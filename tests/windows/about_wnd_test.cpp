@@ -10,6 +10,8 @@
 
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/label.h"
+#include "runtime/gui/open_windows.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/timer.h"
 #include "tests/windows/program_fixture.h"
 

@@ -2,7 +2,6 @@
 // message, never a crash, and the window stays usable for the next run.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <filesystem>
@@ -10,7 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "tests/support/ordinary_user.h"
+#include "tests/support/permission_checks.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/windows/control_wnd_fixture.h"
 
 namespace {
@@ -19,15 +19,6 @@ const std::filesystem::path kData = QUORVANE_TEST_DATA;
 
 class BadInputTest : public testsupport::ControlWndFixture {
  protected:
-  void SetUp() override {
-    ControlWndFixture::SetUp();
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(folder_);
-    ControlWndFixture::TearDown();
-  }
-
   std::filesystem::path Write(const std::string& name, const std::string& bytes) {
     const std::filesystem::path path = folder_ / name;
     std::ofstream(path, std::ios::binary) << bytes;
@@ -53,8 +44,8 @@ class BadInputTest : public testsupport::ControlWndFixture {
     EXPECT_EQ(ReportText(), ReportOf("6", "30", "5", kData / "fleiss1971.txt"));
   }
 
-  const std::filesystem::path folder_ =
-      std::filesystem::temp_directory_path() / ("quorvane-bad-input-" + std::to_string(::getpid()));
+  testsupport::TemporaryFolder temporary_;
+  const std::filesystem::path& folder_ = temporary_.Path();
 };
 
 std::string Repeated(const std::string& line, int times) {
@@ -120,10 +111,16 @@ TEST_F(BadInputTest, FilesThatCannotBeReadAreRefusedWithAMessage) {
 TEST_F(BadInputTest, AFileWithoutReadPermissionIsRefused) {
   const std::filesystem::path locked = Write("locked.txt", "3\t3\r\n");
   std::filesystem::permissions(locked, std::filesystem::perms::none);
+  const std::filesystem::path readable = Write("readable.txt", FileBytes(kData / "fleiss1971.txt"));
+  std::filesystem::permissions(readable, std::filesystem::perms::owner_read);
   {
-    const testsupport::OrdinaryUser user;
+    const testsupport::PermissionChecksApply checks;
     GetDataRefused(locked, "The data file \"" + locked.string() +
                                "\" could not be opened: Permission denied.");
+    // Its neighbour, which its permissions let the owner read, gives its report: the refusal
+    // came from the file's own permissions, not from the folders on the way to it.
+    GetData("6", "30", "5", readable);
+    EXPECT_EQ(ReportText(), ReportOf("6", "30", "5", kData / "fleiss1971.txt"));
   }
   ExpectAGoodRunStillWorks();
 }

@@ -8,6 +8,7 @@
 
 #include "analysis/analysis_run.h"
 #include "analysis/file_types.h"
+#include "runtime/gui/open_windows.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"

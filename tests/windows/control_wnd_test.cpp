@@ -16,11 +16,13 @@
 #include "runtime/core/background_task.h"
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/label.h"
+#include "runtime/gui/open_windows.h"
 #include "runtime/gui/push_button.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
-#include "runtime/gui/window_registry.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/windows/control_wnd_fixture.h"
 
 namespace {
@@ -223,8 +225,8 @@ TEST_F(ControlWndTest, PrintCancelledPrintsNothingAndSaysNothing) {
 }
 
 TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
-  const std::filesystem::path pdf =
-      std::filesystem::temp_directory_path() / "quorvane-control-wnd-print.pdf";
+  const testsupport::TemporaryFolder folder;
+  const std::filesystem::path pdf = folder / "report.pdf";
   // One report of 31 lines fits one 540-point block; two need two.
   GetData("6", "30", "5", kData / "fleiss1971.txt");
   platform.AnswerPrintToPdf(pdf);
@@ -238,7 +240,6 @@ TEST_F(ControlWndTest, PrintConfirmedGivesOnePagePerBlockAndNoBlankLastPage) {
   Window().PrintBtn().Push();
   EXPECT_EQ(testsupport::PdfPageCount(pdf), 2);
   EXPECT_EQ(rt::BackgroundTaskCalls() - passesBefore, 2u) << "one pass of the print loop a page";
-  std::filesystem::remove(pdf);
 }
 
 TEST_F(ControlWndTest, ClosingTheWindowQuits) {

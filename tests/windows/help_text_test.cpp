@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -11,6 +10,7 @@
 
 #include "analysis/analysis_run.h"
 #include "tests/support/in_memory_window.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -142,10 +142,7 @@ TEST(HelpTextForm, SampleDataLinesAreFiveOneDigitCountsOfSixRatingsJoinedByTabs)
 // The worked example is only worth showing if the program gives the very results it prints.
 class HelpTextExample : public ::testing::Test {
  protected:
-  ~HelpTextExample() override { std::filesystem::remove_all(folder_); }
-
   std::filesystem::path SaveSampleData() {
-    std::filesystem::create_directories(folder_);
     const std::filesystem::path path = folder_ / "sample.txt";
     std::ofstream file(path, std::ios::binary);
     for (int number = kFirstDataLine; number <= kLastDataLine; ++number) {
@@ -154,8 +151,7 @@ class HelpTextExample : public ::testing::Test {
     return path;
   }
 
-  const std::filesystem::path folder_ =
-      std::filesystem::temp_directory_path() / ("quorvane-help-text-" + std::to_string(::getpid()));
+  testsupport::TemporaryFolder folder_;
 };
 
 TEST_F(HelpTextExample, SampleDataAnalysedGiveTheResultsTableOfTheText) {

@@ -9,7 +9,7 @@
 #include "analysis/file_types.h"
 #include "runtime/gui/application.h"
 #include "runtime/gui/menu_item.h"
-#include "runtime/gui/window_registry.h"
+#include "runtime/gui/open_windows.h"
 #include "tests/support/gui_test.h"
 #include "tests/support/runtime_test_windows.h"
 #include "windows/about_wnd.h"

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -14,7 +12,8 @@
 #include <string>
 
 #include "runtime/core/text_input_stream.h"
-#include "tests/support/ordinary_user.h"
+#include "tests/support/permission_checks.h"
+#include "tests/support/temporary_folder.h"
 
 namespace rt {
 namespace {
@@ -28,17 +27,8 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 // Each test gets a folder of its own, removed with everything in it afterwards.
 class FolderItemTest : public testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "folder-item-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-
-  fs::path folder_;
+  testsupport::TemporaryFolder temporary_;
+  const fs::path& folder_ = temporary_.Path();
 };
 
 struct Refusal {
@@ -46,7 +36,7 @@ struct Refusal {
   fs::path (*make)(const fs::path& folder);
   int errorCode;
   const char* message;
-  bool readableByRoot;  // root reads whatever the permissions say
+  bool byPermissions;  // refused by the file's permissions, which root overrides
 };
 
 void PrintTo(const Refusal& row, std::ostream* out) {
@@ -64,10 +54,6 @@ const Refusal kRefusals[] = {
      EISDIR, "It is a folder, not a file", false},
     {"FileWithoutReadPermission",
      [](const fs::path& folder) {
-       // Anyone may pass through the folder, so that the open itself is refused, not the look
-       // at the file before it.
-       fs::permissions(folder, fs::perms::group_exec | fs::perms::others_exec,
-                       fs::perm_options::add);
        WriteFile(folder / "locked.txt", "1\t2\n");
        fs::permissions(folder / "locked.txt", fs::perms::none);
        return folder / "locked.txt";
@@ -89,10 +75,11 @@ class FolderItemRefusal : public FolderItemTest, public testing::WithParamInterf
 TEST_P(FolderItemRefusal, GivesNoStreamAndSaysWhy) {
   const Refusal& row = GetParam();
   FolderItem item(row.make(folder_));
-  std::optional<testsupport::OrdinaryUser> user;
-  if (row.readableByRoot) {
+  std::optional<testsupport::PermissionChecksApply> checks;
+  if (row.byPermissions) {
     WriteFile(folder_ / "readable.txt", "1\n");
-    user.emplace();
+    fs::permissions(folder_ / "readable.txt", fs::perms::owner_read);
+    checks.emplace();
     ASSERT_NE(FolderItem(folder_ / "readable.txt").OpenAsTextFile(), nullptr)
         << "the refusal must come from the file's own permissions, not from the folder's";
   }

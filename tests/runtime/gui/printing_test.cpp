@@ -1,5 +1,3 @@
-#include "runtime/gui/printing.h"
-
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -11,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/gui/graphics.h"
+#include "runtime/gui/open_printer_dialog.h"
+#include "runtime/gui/styled_text_printer.h"
 #include "tests/support/gui_test.h"
 #include "tests/support/pdf_text.h"
 

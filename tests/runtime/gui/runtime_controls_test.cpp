@@ -164,22 +164,21 @@ TEST_F(ControlsTest, TheClassTestRaisesForNilAndForAnotherClass) {
 }
 
 TEST_F(ControlsTest, FindingOrBindingANameNoControlHasRaisesNilObject) {
-  const std::string expected = [&] {
+  const auto messageOf = [](const auto& attempt) {
     try {
-      rt::FindControl<rt::RectControl>(*window, "NoSuchBtn");
+      attempt();
     } catch (const rt::NilObjectException& error) {
       return std::string(error.what());
     }
-    return std::string("no exception");
-  }();
-  try {
-    rt::BindEvent(*window, "NoSuchBtn", rt::PushButton::kActionEvent, &FormWnd::GoBtn_Action,
-                  "( PushButton )");
-    FAIL() << "no exception";
-  } catch (const rt::NilObjectException& error) {
-    EXPECT_EQ(error.what(), expected);
-  }
-  EXPECT_THROW(rt::FindControl<rt::PushButton>(*window, "NoSuchBtn"), rt::NilObjectException);
+    return std::string("no NilObjectException");
+  };
+  EXPECT_EQ(messageOf([&] {
+              rt::BindEvent(*window, "NoSuchBtn", rt::PushButton::kActionEvent,
+                            &FormWnd::GoBtn_Action, "( PushButton )");
+            }),
+            "Nil object where a RectControl was expected");
+  EXPECT_EQ(messageOf([&] { rt::FindControl<rt::PushButton>(*window, "NoSuchBtn"); }),
+            "Nil object where a PushButton was expected");
 }
 
 TEST_F(ControlsTest, APropertyNeitherHonouredNorIgnoredRaisesNamingClassAndProperty) {

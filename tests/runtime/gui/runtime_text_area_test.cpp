@@ -7,7 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "runtime/gui/printing.h"
+#include "runtime/gui/graphics.h"
+#include "runtime/gui/styled_text_printer.h"
 #include "runtime/gui/window_registry.h"
 #include "tests/support/runtime_test_windows.h"
 

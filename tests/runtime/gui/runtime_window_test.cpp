@@ -11,6 +11,8 @@
 #include "runtime/core/exceptions.h"
 #include "runtime/gui/application.h"
 #include "runtime/gui/menu_item.h"
+#include "runtime/gui/open_windows.h"
+#include "runtime/gui/quit.h"
 #include "runtime/gui/window_registry.h"
 #include "tests/support/runtime_test_windows.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/gui/open_printer_dialog.h"
 #include "runtime/gui/platform.h"
-#include "runtime/gui/printing.h"
 #include "runtime/gui/qt_platform.h"
 #include "tests/support/gui_test.h"
 

@@ -1,7 +1,9 @@
+#include "runtime/gui/open_printer_dialog.h"
+
 #include <QPrinter>
 
+#include "runtime/gui/graphics.h"
 #include "runtime/gui/platform.h"
-#include "runtime/gui/printing.h"
 #include "runtime/gui/window.h"
 
 namespace rt {

@@ -3,11 +3,8 @@
 #include <QPointF>
 #include <memory>
 
-#include "runtime/core/string.h"
-
 class QPainter;
 class QPagedPaintDevice;
-class QTextDocument;
 
 namespace rt {
 
@@ -40,29 +37,5 @@ class Graphics {
   int pagesBegun_ = 1;
   bool failed_ = false;
 };
-
-// Draws a styled text block by block. Each block is at most the printer's width wide and the
-// given height high; a line is never split across blocks, and each line is drawn on one page only.
-// Making one centres the graphics' column of that width on the paper (Graphics::CentreColumn).
-class StyledTextPrinter {
- public:
-  StyledTextPrinter(const QTextDocument& text, Graphics& graphics, double width);
-  ~StyledTextPrinter();
-
-  void DrawBlock(double x, double y, double height);
-  bool Eof() const;
-
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-};
-
-// Shows the platform's print dialog (through the seam) for a job of that name, which the PDF file
-// it proposes is named after too; the page graphics, or nullptr when the user cancels or when the
-// chosen printer or file cannot start the job, which a message box tells the user. The page
-// set-up and parent window are accepted for the call's shape and unused.
-std::unique_ptr<Graphics> OpenPrinterDialog(const void* pageSetup = nullptr,
-                                            const void* parent = nullptr,
-                                            const String& jobName = String("Untitled"));
 
 }  // namespace rt
