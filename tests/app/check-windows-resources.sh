@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Compiles the program file's Windows resources as a MinGW build of Quorvane compiles them, then
-# reads the object back and checks what it holds: the icon in its four sizes, the version block of
-# the final 2.0.0 release and the manifest. No cross compiler is needed: windres runs the host's
-# preprocessor on the MinGW headers, with the defines of a 64-bit Windows target.
-# Usage: check-windows-resources.sh <configured quorvane.rc> <folder for the object>
+# Compiles the program file's Windows resources as a MinGW build of Quorvane would compile them
+# (no Windows program is built), then reads the object back and checks what it holds: the icon in
+# its four sizes, the version block of the final 2.0.0 release and the manifest. No cross compiler
+# is needed: windres runs the host's preprocessor on the MinGW headers, with the defines of a
+# 64-bit Windows target.
+# Usage: check-windows-resources.sh <configured quorvane.rc>
 set -euo pipefail
+# The tools' messages and listings are read as text: untranslated.
+export LC_ALL=C
 
-if (($# != 2)); then
-  echo "usage: $0 <configured quorvane.rc> <folder for the object>" >&2
+if (($# != 1)); then
+  echo "usage: $0 <configured quorvane.rc>" >&2
   exit 2
 fi
 script=$1
-folder=$2
+folder="$(mktemp -d)"
+trap 'rm -rf "$folder"' EXIT
 
 windres=x86_64-w64-mingw32-windres
 objdump=x86_64-w64-mingw32-objdump
@@ -28,7 +32,6 @@ if [[ ! -f "$headers/windows.h" ]]; then
   exit 1
 fi
 
-mkdir -p "$folder"
 object="$folder/quorvane-resources.o"
 # A MinGW build embeds the manifest through the script; MSVC's linker would merge it instead.
 "$windres" --preprocessor=cpp --preprocessor-arg=-nostdinc "--preprocessor-arg=-isystem$headers" \
