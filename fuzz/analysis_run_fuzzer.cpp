@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,24 +53,14 @@ std::int64_t CasesInRange(std::uint8_t low, std::uint8_t high) {
 }
 
 // One data file per process, rewritten for every input; removed when the process ends normally.
-class ScratchFile {
- public:
-  ScratchFile() : path_(folder_ / "data.txt") {}
-
-  const std::filesystem::path& Write(std::string_view bytes) {
-    std::FILE* file = std::fopen(path_.c_str(), "wb");
-    if (!file) Finding("cannot write " + path_.string());
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-      Finding("cannot write " + path_.string());
-    }
-    std::fclose(file);
-    return path_;
+std::filesystem::path WriteScratchFile(std::string_view bytes) {
+  static const testsupport::TemporaryFolder folder;
+  try {
+    return folder.Write("data.txt", bytes);
+  } catch (const std::runtime_error& error) {
+    Finding(error.what());
   }
-
- private:
-  testsupport::TemporaryFolder folder_;
-  std::filesystem::path path_;
-};
+}
 
 // The field whose check fails first, as the run must find it; nothing when all pass.
 std::optional<CountField> FailingCount(double r, double c, double g) {
@@ -238,7 +229,6 @@ void ExpectNothingWritten(const testsupport::InMemoryWindow& window) {
 // count in range or an odd text), then the bytes of the data file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static testsupport::FixedClock clock;
-  static ScratchFile scratch;
 
   std::uint8_t head[4] = {};
   for (std::size_t i = 0; i < 4 && i < size; ++i) head[i] = data[i];
@@ -248,7 +238,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string raters = CountText(head[0], 2 + head[0] % 98);
   const std::string cases = CountText(head[2], CasesInRange(head[1], head[2]));
   const std::string categories = CountText(head[3], 2 + head[3] % 24);
-  const std::filesystem::path& path = scratch.Write(fileBytes);
+  const std::filesystem::path path = WriteScratchFile(fileBytes);
 
   testsupport::InMemoryWindow window(raters, cases, categories);
   window.Z = kZBefore;

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "analysis/report.h"
@@ -41,15 +40,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class AnalysisRunTest : public testing::Test {
  protected:
-  std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
   testsupport::FixedClock clock_;
-  testsupport::TemporaryFolder temporary_;
-  const std::filesystem::path& folder_ = temporary_.Path();
+  testsupport::TemporaryFolder folder_;
 };
 
 // Fleiss (1971), Table 1: 6 psychiatrists, 30 patients, 5 diagnostic categories.
@@ -195,13 +187,13 @@ TEST_F(AnalysisRunTest, BoundsAreInclusiveAndFractionsTruncate) {
   };
   for (const Row& row : rows) {
     InMemoryWindow window(row.raters, row.cases, row.categories);
-    window.QueueFile(WriteFile("two.txt", "1\t1\r\n2\t0\r\n0\t2\r\n"));
+    window.QueueFile(folder_.Write("two.txt", "1\t1\r\n2\t0\r\n0\t2\r\n"));
     RunAnalysis(window);
     EXPECT_TRUE(window.messages.empty()) << row.name;
     EXPECT_NE(window.area.Utf8().find("Overall"), std::string::npos) << row.name;
   }
   InMemoryWindow window("2.9", "2.5", "2");
-  window.QueueFile(WriteFile("two.txt", "1\t1\r\n2\t0\r\n0\t2\r\n"));
+  window.QueueFile(folder_.Write("two.txt", "1\t1\r\n2\t0\r\n0\t2\r\n"));
   RunAnalysis(window);
   const std::vector<std::string> lines = Lines(window.area.Utf8());
   // Two cases of two categories, as 2 raters each: no warning, no third row.
@@ -272,7 +264,7 @@ TEST_F(AnalysisRunTest, ReaderFillsOneCaseARowWhateverTheLinesHold) {
   };
   for (const Row& row : rows) {
     InMemoryWindow window(row.raters, row.cases, row.categories);
-    window.QueueFile(WriteFile("data.txt", row.file));
+    window.QueueFile(folder_.Write("data.txt", row.file));
     RunAnalysis(window);
     EXPECT_TRUE(window.messages.empty()) << row.name;
     const std::vector<std::string> lines = Lines(window.area.Utf8());
@@ -288,7 +280,7 @@ TEST_F(AnalysisRunTest, AFileOf999LinesWorksAndOneOf1000IsRefused) {
   for (int i = 0; i < 999; ++i) lines999 += "1\t1\r\n";
   {
     InMemoryWindow window("2", "999", "2");
-    window.QueueFile(WriteFile("999.txt", lines999));
+    window.QueueFile(folder_.Write("999.txt", lines999));
     RunAnalysis(window);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_NE(window.area.Utf8().find("Category2"), std::string::npos);
@@ -296,7 +288,7 @@ TEST_F(AnalysisRunTest, AFileOf999LinesWorksAndOneOf1000IsRefused) {
   {
     InMemoryWindow window("2", "999", "2");
     window.Z = 7;
-    const std::filesystem::path path = WriteFile("1000.txt", lines999 + "1\t1\r\n");
+    const std::filesystem::path path = folder_.Write("1000.txt", lines999 + "1\t1\r\n");
     window.QueueFile(path);
     RunAnalysis(window);
     EXPECT_EQ(window.messages,
@@ -331,7 +323,7 @@ TEST_F(AnalysisRunTest, FailuresBeforeTheReportWriteNothing) {
   }
   {
     InMemoryWindow window("2", "2", "2");
-    window.QueueFile(WriteFile("long.txt", std::string(70000, '1')));
+    window.QueueFile(folder_.Write("long.txt", std::string(70000, '1')));
     RunAnalysis(window);
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_NE(window.messages[0].find("could not be read: line 1 is longer than"),
@@ -343,7 +335,8 @@ TEST_F(AnalysisRunTest, FailuresBeforeTheReportWriteNothing) {
 
 TEST_F(AnalysisRunTest, AFileWithANulCharacterIsNotText) {
   InMemoryWindow window("2", "2", "2");
-  const std::filesystem::path path = WriteFile("nul.txt", std::string("1\t1\r\n1\0\t1\r\n", 10));
+  const std::filesystem::path path =
+      folder_.Write("nul.txt", std::string("1\t1\r\n1\0\t1\r\n", 10));
   window.QueueFile(path);
   RunAnalysis(window);
   EXPECT_EQ(window.messages, std::vector<std::string>{"The data file \"" + path.string() +

@@ -44,18 +44,19 @@ object="$folder/quorvane-resources.o"
 listing="$("$windres" -i "$object" -O rc | sed 's/^[[:space:]]*//; s/[[:space:]]*$//')"
 
 failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
+# One check: passes when the command after its description succeeds.
+check() {
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else
+    echo "FAIL: $what"
+    failures=$((failures + 1))
+  fi
 }
-expect_line() {
-  if grep -Fxq -- "$1" <<<"$listing"; then echo "ok: $1"; else fail "no line '$1'"; fi
-}
+expect_line() { check "a line '$1'" grep -Fxq -- "$1" <<<"$listing"; }
 
 format="$("$objdump" -f "$object" | sed -n 's/.*file format //p')"
-if [[ "$format" == pe-x86-64 ]]; then echo "ok: a COFF object for x86-64 Windows"; else
-  fail "the object's format is '$format', not pe-x86-64"
-fi
+check "a COFF object for x86-64 Windows (format '$format')" test "$format" = pe-x86-64
 
 # The icon group: one line for each directory entry, with the PNG image it points to. windres
 # lists an image's bytes as little-endian 32-bit words, so a PNG's width and height, big-endian
@@ -105,21 +106,14 @@ expected_icons="16x16, 32 bits: image 1, PNG 16x16
 32x32, 32 bits: image 2, PNG 32x32
 48x48, 32 bits: image 3, PNG 48x48
 256x256, 32 bits: image 4, PNG 256x256"
-if [[ "$icons" == "$expected_icons" ]]; then echo "ok: the icon group holds 16, 32, 48 and 256 px"
-else
-  fail "the icon group holds"
-  echo "$icons"
-  echo "instead of"
-  echo "$expected_icons"
-fi
+check "the icon group holds 16, 32, 48 and 256 px ($(paste -sd ';' <<<"$icons"))" \
+      test "$icons" = "$expected_icons"
 
 # The version block of a final release: no pre-release, debug, patched or private build flag.
 expect_line "FILEVERSION 2, 0, 0, 0"
 expect_line "PRODUCTVERSION 2, 0, 0, 0"
 flags="$(sed -n 's/^FILEFLAGS //p' <<<"$listing")"
-if [[ -z "$flags" || "$flags" == 0 || "$flags" == 0x0 ]]; then echo "ok: no file flags"; else
-  fail "file flags $flags"
-fi
+check "no file flags (FILEFLAGS '$flags')" test "${flags:-0}" = 0 -o "$flags" = 0x0
 expect_line "FILEOS 0x40004"
 expect_line "FILETYPE 0x1"
 expect_line 'VALUE "FileDescription", "Quorvane"'
@@ -136,11 +130,7 @@ expect_line 'VALUE "Translation", 0x409, 1200'
 expect_line "1 24 /* RT_MANIFEST */"
 manifest="$(sed -n '/^1 24 \/\* RT_MANIFEST \*\/$/,/^END$/p' <<<"$listing" |
             sed -n 's/^"\(.*\)\\n"$/\1/p' | sed 's/""/"/g')"
-expect_manifest() {
-  if grep -Fq -- "$1" <<<"$manifest"; then echo "ok: manifest has $1"; else
-    fail "the manifest has no $1"
-  fi
-}
+expect_manifest() { check "the manifest holds $1" grep -Fq -- "$1" <<<"$manifest"; }
 expect_manifest '<requestedExecutionLevel level="asInvoker" uiAccess="false"/>'
 expect_manifest 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'
 expect_manifest '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">True/pm</dpiAware>'

@@ -3,8 +3,10 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace testsupport {
@@ -31,6 +33,16 @@ class TemporaryFolder {
 
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+
+  // Writes `bytes` as they are to the file `name` in the folder; its path.
+  std::filesystem::path Write(const std::filesystem::path& name, std::string_view bytes) const {
+    const std::filesystem::path path = path_ / name;
+    std::ofstream file(path, std::ios::binary);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+      throw std::runtime_error("could not write " + path.string());
+    }
+    return path;
+  }
 
  private:
   std::filesystem::path path_;

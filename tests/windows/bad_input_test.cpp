@@ -19,12 +19,6 @@ const std::filesystem::path kData = QUORVANE_TEST_DATA;
 
 class BadInputTest : public testsupport::ControlWndFixture {
  protected:
-  std::filesystem::path Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
   // A run that must end in `message`, with nothing written.
   void GetDataRefused(const std::filesystem::path& file, const std::string& message) {
     Window().ObserversFld().SetText("6");
@@ -44,8 +38,7 @@ class BadInputTest : public testsupport::ControlWndFixture {
     EXPECT_EQ(ReportText(), ReportOf("6", "30", "5", kData / "fleiss1971.txt"));
   }
 
-  testsupport::TemporaryFolder temporary_;
-  const std::filesystem::path& folder_ = temporary_.Path();
+  testsupport::TemporaryFolder folder_;
 };
 
 std::string Repeated(const std::string& line, int times) {
@@ -80,11 +73,8 @@ TEST_F(BadInputTest, FilesThatCannotBeReadAreRefusedWithAMessage) {
   std::filesystem::create_directories(folder);
 
   // A sparse gigabyte of zero bytes: no line end anywhere.
-  const std::filesystem::path huge = folder_ / "huge.txt";
-  {
-    std::ofstream(huge, std::ios::binary).put('1');
-    std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);
-  }
+  const std::filesystem::path huge = folder_.Write("huge.txt", "1");
+  std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);
   const Row rows[] = {
       {"a folder in place of a file", folder, " could not be opened: It is a folder, not a file."},
       {"a file deleted between the dialog and the open", folder_ / "deleted.txt",
@@ -93,12 +83,13 @@ TEST_F(BadInputTest, FilesThatCannotBeReadAreRefusedWithAMessage) {
        " is not a text file: line 1 holds a NUL character."},
       {"a sparse gigabyte without line ends", huge,
        " could not be read: line 1 is longer than 65536 characters."},
-      {"ten thousand lines", Write("10000.txt", Repeated("1\t5\r\n", 10000)),
+      {"ten thousand lines", folder_.Write("10000.txt", Repeated("1\t5\r\n", 10000)),
        " has more than 999 lines. At most 999 cases are read: remove the extra lines and try "
        "again."},
-      {"lines a megabyte long", Write("wide.txt", Repeated(Repeated("1\t", 500000) + "\n", 3)),
+      {"lines a megabyte long",
+       folder_.Write("wide.txt", Repeated(Repeated("1\t", 500000) + "\n", 3)),
        " could not be read: line 1 is longer than 65536 characters."},
-      {"NUL bytes inside a line", Write("nul.txt", std::string("3\t3\r\n2\0\t4\r\n", 11)),
+      {"NUL bytes inside a line", folder_.Write("nul.txt", std::string("3\t3\r\n2\0\t4\r\n", 11)),
        " is not a text file: line 2 holds a NUL character."},
   };
   for (const Row& row : rows) {
@@ -109,9 +100,10 @@ TEST_F(BadInputTest, FilesThatCannotBeReadAreRefusedWithAMessage) {
 }
 
 TEST_F(BadInputTest, AFileWithoutReadPermissionIsRefused) {
-  const std::filesystem::path locked = Write("locked.txt", "3\t3\r\n");
+  const std::filesystem::path locked = folder_.Write("locked.txt", "3\t3\r\n");
   std::filesystem::permissions(locked, std::filesystem::perms::none);
-  const std::filesystem::path readable = Write("readable.txt", FileBytes(kData / "fleiss1971.txt"));
+  const std::filesystem::path readable =
+      folder_.Write("readable.txt", FileBytes(kData / "fleiss1971.txt"));
   std::filesystem::permissions(readable, std::filesystem::perms::owner_read);
   // Worked out before the checks apply: the source tree need not belong to whoever runs the tests.
   const std::string expected = ReportOf("6", "30", "5", kData / "fleiss1971.txt");
@@ -141,7 +133,7 @@ TEST_F(BadInputTest, TextThatIsNotCleanStillGivesItsReport) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Window().ResultsFld().SetText("");
-    const std::filesystem::path path = Write("data.txt", row.bytes);
+    const std::filesystem::path path = folder_.Write("data.txt", row.bytes);
     GetData("6", "30", "5", path);
     EXPECT_EQ(ReportText(), ReportOf("6", "30", "5", path));
   }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -143,12 +142,11 @@ TEST(HelpTextForm, SampleDataLinesAreFiveOneDigitCountsOfSixRatingsJoinedByTabs)
 class HelpTextExample : public ::testing::Test {
  protected:
   std::filesystem::path SaveSampleData() {
-    const std::filesystem::path path = folder_ / "sample.txt";
-    std::ofstream file(path, std::ios::binary);
+    std::string data;
     for (int number = kFirstDataLine; number <= kLastDataLine; ++number) {
-      file << Line(number) << "\r\n";
+      data += Line(number) + "\r\n";
     }
-    return path;
+    return folder_.Write("sample.txt", data);
   }
 
   testsupport::TemporaryFolder folder_;

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -19,21 +18,17 @@ namespace rt {
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using testsupport::TemporaryFolder;
 
 // Each test gets a folder of its own, removed with everything in it afterwards.
 class FolderItemTest : public testing::Test {
  protected:
-  testsupport::TemporaryFolder temporary_;
-  const fs::path& folder_ = temporary_.Path();
+  TemporaryFolder folder_;
 };
 
 struct Refusal {
   const char* name;
-  fs::path (*make)(const fs::path& folder);
+  fs::path (*make)(const TemporaryFolder& folder);
   int errorCode;
   const char* message;
   bool byPermissions;  // refused by the file's permissions, which root overrides
@@ -44,29 +39,29 @@ void PrintTo(const Refusal& row, std::ostream* out) {
 }
 
 const Refusal kRefusals[] = {
-    {"MissingFile", [](const fs::path& folder) { return folder / "absent.txt"; }, ENOENT,
+    {"MissingFile", [](const TemporaryFolder& folder) { return folder / "absent.txt"; }, ENOENT,
      "No such file or directory", false},
     {"Folder",
-     [](const fs::path& folder) {
+     [](const TemporaryFolder& folder) {
        fs::create_directory(folder / "data");
        return folder / "data";
      },
      EISDIR, "It is a folder, not a file", false},
     {"FileWithoutReadPermission",
-     [](const fs::path& folder) {
-       WriteFile(folder / "locked.txt", "1\t2\n");
-       fs::permissions(folder / "locked.txt", fs::perms::none);
-       return folder / "locked.txt";
+     [](const TemporaryFolder& folder) {
+       const fs::path locked = folder.Write("locked.txt", "1\t2\n");
+       fs::permissions(locked, fs::perms::none);
+       return locked;
      },
      EACCES, "Permission denied", true},
     // Opening a FIFO for reading waits for a writer: a refusal here also shows that none blocks.
     {"Fifo",
-     [](const fs::path& folder) {
+     [](const TemporaryFolder& folder) {
        if (::mkfifo((folder / "pipe").c_str(), 0600) != 0) throw std::runtime_error("no FIFO");
        return folder / "pipe";
      },
      EINVAL, "It is not a regular file", false},
-    {"Device", [](const fs::path&) { return fs::path("/dev/zero"); }, EINVAL,
+    {"Device", [](const TemporaryFolder&) { return fs::path("/dev/zero"); }, EINVAL,
      "It is not a regular file", false},
 };
 
@@ -77,10 +72,10 @@ TEST_P(FolderItemRefusal, GivesNoStreamAndSaysWhy) {
   FolderItem item(row.make(folder_));
   std::optional<testsupport::PermissionChecksApply> checks;
   if (row.byPermissions) {
-    WriteFile(folder_ / "readable.txt", "1\n");
-    fs::permissions(folder_ / "readable.txt", fs::perms::owner_read);
+    const fs::path readable = folder_.Write("readable.txt", "1\n");
+    fs::permissions(readable, fs::perms::owner_read);
     checks.emplace();
-    ASSERT_NE(FolderItem(folder_ / "readable.txt").OpenAsTextFile(), nullptr)
+    ASSERT_NE(FolderItem(readable).OpenAsTextFile(), nullptr)
         << "the refusal must come from the file's own permissions, not from the folder's";
   }
   EXPECT_EQ(item.OpenAsTextFile(), nullptr);
@@ -96,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(, FolderItemRefusal, testing::ValuesIn(kRefusals),
 TEST_F(FolderItemTest, OpensAFileForReadingAndClearsTheLastError) {
   FolderItem item(folder_ / "counts.txt");
   ASSERT_EQ(item.OpenAsTextFile(), nullptr);
-  WriteFile(folder_ / "counts.txt", "1\t2\r\n3\t4\r\n");
+  folder_.Write("counts.txt", "1\t2\r\n3\t4\r\n");
   const auto stream = item.OpenAsTextFile();
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(item.LastErrorCode(), 0);
