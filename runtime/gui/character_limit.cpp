@@ -2,6 +2,7 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <limits>
 
 namespace rt {
 
@@ -51,6 +52,12 @@ QString FittingStart(const QString& text, std::int64_t room, LineEnds lineEnds) 
     at += stored.units;
   }
   return text.left(at);
+}
+
+std::int64_t RoomLeftUnder(std::int64_t limit, QStringView whole, QStringView selected,
+                           LineEnds lineEnds) {
+  if (limit <= 0) return std::numeric_limits<std::int64_t>::max();
+  return limit - StoredLength(whole, lineEnds) + StoredLength(selected, lineEnds);
 }
 
 void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds lineEnds,

@@ -24,6 +24,11 @@ std::int64_t StoredLength(QStringView text, LineEnds lineEnds);
 // CR LF is kept or left out whole.
 QString FittingStart(const QString& text, std::int64_t room, LineEnds lineEnds);
 
+// Characters the user may still put into a control that holds `whole` under a limit of `limit`,
+// `selected`, about to be replaced, counted as room; with no limit (0 or less) as many as can be.
+std::int64_t RoomLeftUnder(std::int64_t limit, QStringView whole, QStringView selected,
+                           LineEnds lineEnds);
+
 // Hands `event` to `deliver` with its commit cut to the longest start that fits into `room`
 // characters, unchanged when the whole commit fits; `event` is accepted as the one delivered was.
 void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds lineEnds,

@@ -61,9 +61,10 @@ void BeforeLayout(Control& control, const Step& step) {
 }
 
 template <class W, class Step>
-void AfterLayout(W& window, const char* name, const Step& step) {
+void AfterLayout(W& window, RectControl& control, const Step& step) {
   if constexpr (!std::is_same_v<Step, Backdrop>) {
-    BindEvent(window, name, step.event, step.handler, step.form);
+    RuntimeAddEventHandler(control, step.event,
+                           RuntimeCreateDelegate(window, step.handler, step.form));
   }
 }
 
@@ -81,7 +82,7 @@ Control& MakeControl(W& window, const layout::WindowLayout& layout, const char* 
   Control& control = FindControl<Control>(window, name);
   (detail::BeforeLayout(control, steps), ...);
   ApplyLayout(control, layout.Control(name).properties);
-  (detail::AfterLayout(window, name, steps), ...);
+  (detail::AfterLayout(window, control, steps), ...);
   return control;
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <type_traits>
 
 #include "runtime/gui/rect_control.h"
 #include "runtime/gui/text_area.h"
@@ -65,16 +66,6 @@ EditState StateOf(const DocumentEdit& edit) {
           edit.isUndoRedoEnabled() && edit.document()->isUndoAvailable()};
 }
 
-// A text field keeps its character limit on a paste from the menu too.
-void Paste(QLineEdit& edit) {
-  TextField::Paste(edit);
-}
-
-template <class Edit>
-void Paste(Edit& edit) {
-  edit.paste();
-}
-
 template <class Edit>
 void Carry(Edit& edit, Command command) {
   switch (command) {
@@ -88,7 +79,12 @@ void Carry(Edit& edit, Command command) {
       edit.copy();
       break;
     case Command::kPaste:
-      Paste(edit);
+      // A text field keeps its character limit on a paste from the menu too.
+      if constexpr (std::is_same_v<Edit, QLineEdit>) {
+        TextField::Paste(edit);
+      } else {
+        edit.paste();
+      }
       break;
     case Command::kNone:
       break;
@@ -128,13 +124,13 @@ bool CanDoStandardEdit(Window& window, const String& itemName) {
                          [command](auto& edit) { return Possible(command, StateOf(edit)); });
 }
 
-bool DoStandardEdit(Window& window, const String& itemName) {
+void DoStandardEdit(Window& window, const String& itemName) {
   const Command command = CommandOf(itemName);
-  if (command == Command::kNone) return false;
-  return WithFocusedEdit(window, [command](auto& edit) {
-    if (!Possible(command, StateOf(edit))) return false;
-    Carry(edit, command);
-    return true;
+  if (command == Command::kNone) return;
+  WithFocusedEdit(window, [command](auto& edit) {
+    const bool possible = Possible(command, StateOf(edit));
+    if (possible) Carry(edit, command);
+    return possible;
   });
 }
 

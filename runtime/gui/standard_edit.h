@@ -13,7 +13,7 @@ class Window;
 // Cut need a selection, Cut, Paste and Undo an editable control, Paste text on the clipboard,
 // Undo an edit to take back.
 bool CanDoStandardEdit(Window& window, const String& itemName);
-// Carries the command out when it can; false when it could not.
-bool DoStandardEdit(Window& window, const String& itemName);
+// Carries the command out when it can.
+void DoStandardEdit(Window& window, const String& itemName);
 
 }  // namespace rt

@@ -353,13 +353,12 @@ void TextArea::UserChangedContents() {
   selectionInWidget_ = true;
 }
 
-std::int64_t TextArea::RoomLeft() {
-  Flush();
+std::int64_t TextArea::RoomLeft() const {
   // Counted in the widget, not in text_: a user's edit rebuilds text_ from the widget, where a
-  // lone CR or LF the program set becomes CR LF.
-  const std::int64_t kept = StoredLength(editor_->document()->toRawText(), LineEnds::kAsCrLf) -
-                            StoredLength(editor_->textCursor().selectedText(), LineEnds::kAsCrLf);
-  return maximumCharacters_ - kept;
+  // lone CR or LF the program set becomes CR LF. The widget is up to date: every caller has just
+  // flushed.
+  return RoomLeftUnder(maximumCharacters_, editor_->document()->toRawText(),
+                       editor_->textCursor().selectedText(), LineEnds::kAsCrLf);
 }
 
 std::int64_t TextArea::WidgetPosition(std::int64_t position) const {

@@ -73,8 +73,9 @@ class TextArea : public RectControl {
   void Flush();
   void TakeSelectionFromWidget();
   void UserChangedContents();
-  // Characters the user may still put in, the selection counted as room.
-  std::int64_t RoomLeft();
+  // Characters the user may still put in, the selection counted as room. Read from the widget,
+  // which the caller brings up to date first.
+  std::int64_t RoomLeft() const;
   std::int64_t WidgetPosition(std::int64_t position) const;
   std::int64_t TextPosition(std::int64_t widgetPosition) const;
 

@@ -95,6 +95,10 @@ class TextField::FieldWidget : public QLineEdit {
   // QLineEdit::paste, keeping what fits.
   void PasteWithinLimit() {
     if (isReadOnly()) return;
+    if (owner_.maximumCharacters_ <= 0) {
+      paste();
+      return;
+    }
     const QString clipboard = QGuiApplication::clipboard()->text();
     const QString fitting = FittingStart(clipboard, owner_.RoomLeft(), kLineEnds);
     if (fitting.size() == clipboard.size()) {
@@ -258,12 +262,11 @@ void TextField::Paste(QLineEdit& editor) {
 }
 
 std::int64_t TextField::RoomLeft() const {
-  if (maximumCharacters_ <= 0) return std::numeric_limits<std::int64_t>::max();
-  return maximumCharacters_ - StoredLength(field_->text(), kLineEnds) +
-         StoredLength(field_->selectedText(), kLineEnds);
+  return RoomLeftUnder(maximumCharacters_, field_->text(), field_->selectedText(), kLineEnds);
 }
 
 bool TextField::KeyDoesNotFit(const QKeyEvent& event) const {
+  if (maximumCharacters_ <= 0) return false;
   const std::int64_t needed = StoredLength(TypedText(event, false), kLineEnds);
   return needed > 0 && needed > RoomLeft();
 }

@@ -33,8 +33,9 @@ class WindowInputFilter : public QObject {
   bool eventFilter(QObject* receiver, QEvent* event) override {
     const QEvent::Type type = event->type();
     // A key's ShortcutOverride travels up from the focused widget to the window before the key
-    // itself is pressed or released; the items need updating once on that way.
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) itemsUpdatedForKey_ = false;
+    // itself is pressed or released; the key is looked up among the items once on that way, and
+    // the items updated then if it is one's shortcut.
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) shortcutLookedUpForKey_ = false;
     if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress &&
         type != QEvent::ShortcutOverride) {
       return false;
@@ -46,10 +47,11 @@ class WindowInputFilter : public QObject {
 
     if (type == QEvent::ShortcutOverride) {
       // Qt looks for a matching shortcut right after this; it finds the items as they are now.
-      if (!itemsUpdatedForKey_ &&
-          ItemOfShortcut(*window, *static_cast<QKeyEvent*>(event)) != nullptr) {
-        UpdateMenuItems(*window);
-        itemsUpdatedForKey_ = true;
+      if (!shortcutLookedUpForKey_) {
+        shortcutLookedUpForKey_ = true;
+        if (ItemOfShortcut(*window, *static_cast<QKeyEvent*>(event)) != nullptr) {
+          UpdateMenuItems(*window);
+        }
       }
       return false;
     }
@@ -100,7 +102,7 @@ class WindowInputFilter : public QObject {
   }
 
   QPointer<Window> passingOn_;
-  bool itemsUpdatedForKey_ = false;
+  bool shortcutLookedUpForKey_ = false;
 };
 
 }  // namespace

@@ -23,6 +23,7 @@ namespace {
 
 using testsupport::Choose;
 using testsupport::MenuAction;
+using testsupport::MenuBarOf;
 
 using ::testing::ElementsAre;
 
@@ -135,12 +136,11 @@ class MenuBarInWindows : public testsupport::ProgramFixture {
   // Whether the item reads enabled in its menu as the user opens it in `window`.
   static bool EnabledWhenOpened(rt::Window& window, const char* name) {
     QAction* action = MenuAction(window, name);
-    auto* menu = action != nullptr ? qobject_cast<QMenu*>(action->parent()) : nullptr;
+    QMenu* menu = action != nullptr ? testsupport::OpenMenuOf(window, *action) : nullptr;
     if (menu == nullptr) {
       ADD_FAILURE() << "no item " << name;
       return false;
     }
-    menu->popup(window.mapToGlobal(QPoint(0, 0)));
     const bool enabled = action->isEnabled();
     menu->hide();
     return enabled;
@@ -150,13 +150,23 @@ class MenuBarInWindows : public testsupport::ProgramFixture {
     field.SetFocus();
     qobject_cast<QLineEdit*>(field.Widget())->selectAll();
   }
+
+  // Focuses the main window's report area with "kappa" selected in it, as the program selects.
+  static void SelectInReport(ControlWnd& main, bool readOnly = false) {
+    main.ResultsFld().SetEnabled(true);
+    main.ResultsFld().SetText("kappa = 0.430");
+    if (readOnly) main.ResultsFld().SetReadOnly(true);
+    main.ResultsFld().SetSelectionStart(0);
+    main.ResultsFld().SetSelectionLength(5);
+    main.ResultsFld().SetFocus();
+  }
 };
 
 TEST_F(MenuBarInWindows, EveryWindowShowsTheTitledMenusAndTheirItemsWithShortcuts) {
   for (rt::Window* window : std::vector<rt::Window*>{
            &quorvane::ControlWnd(), &quorvane::DescriptionWnd(), &quorvane::AboutWnd()}) {
     SCOPED_TRACE(window->ClassName());
-    auto* bar = window->findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+    QMenuBar* bar = MenuBarOf(*window);
     ASSERT_NE(bar, nullptr);
     std::vector<std::string> titles;
     for (QAction* action : bar->actions()) titles.push_back(action->text().toStdString());
@@ -260,7 +270,7 @@ TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
     Arrange arrange;
     std::vector<std::pair<const char*, bool>> items;
   };
-  const Arrange mainWindow = []() -> rt::Window& {
+  const auto mainWindow = []() -> ControlWnd& {
     QGuiApplication::clipboard()->clear();
     ControlWnd& main = quorvane::ControlWnd();
     main.CasesFld().SetFocus();
@@ -300,7 +310,7 @@ TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
        {{"EditUndo", false}, {"EditCut", false}, {"EditCopy", false}, {"EditPaste", false}}},
       {"count field with its text selected",
        [&]() -> rt::Window& {
-         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         ControlWnd& main = mainWindow();
          main.CasesFld().SetText("30");
          SelectAllOf(main.CasesFld());
          return main;
@@ -315,14 +325,14 @@ TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
        {{"EditCut", false}, {"EditCopy", false}, {"EditPaste", true}}},
       {"count field after the user typed in it",
        [&]() -> rt::Window& {
-         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         ControlWnd& main = mainWindow();
          runtimetest::TypeText(main.CasesFld().Widget(), "4");
          return main;
        },
        {{"EditUndo", true}, {"EditCut", false}}},
       {"a button focused, text on the clipboard",
        [&]() -> rt::Window& {
-         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         ControlWnd& main = mainWindow();
          QGuiApplication::clipboard()->setText(QStringLiteral("12"));
          main.CalculateBtn().SetFocus();
          return main;
@@ -330,25 +340,16 @@ TEST_F(MenuBarInWindows, AnItemIsEnabledOnlyWhenChoosingItDoesSomething) {
        {{"EditCopy", false}, {"EditPaste", false}}},
       {"report area with a selection the program made just now",
        [&]() -> rt::Window& {
-         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
-         main.ResultsFld().SetEnabled(true);
-         main.ResultsFld().SetText("kappa = 0.430");
-         main.ResultsFld().SetSelectionStart(0);
-         main.ResultsFld().SetSelectionLength(5);
-         main.ResultsFld().SetFocus();
+         ControlWnd& main = mainWindow();
+         SelectInReport(main);
          return main;
        },
        {{"EditCut", true}, {"EditCopy", true}}},
       {"read-only report area with a selection, text on the clipboard",
        [&]() -> rt::Window& {
-         ControlWnd& main = static_cast<ControlWnd&>(mainWindow());
+         ControlWnd& main = mainWindow();
          QGuiApplication::clipboard()->setText(QStringLiteral("12"));
-         main.ResultsFld().SetEnabled(true);
-         main.ResultsFld().SetText("kappa = 0.430");
-         main.ResultsFld().SetReadOnly(true);
-         main.ResultsFld().SetSelectionStart(0);
-         main.ResultsFld().SetSelectionLength(5);
-         main.ResultsFld().SetFocus();
+         SelectInReport(main, /*readOnly=*/true);
          return main;
        },
        {{"EditUndo", false}, {"EditCut", false}, {"EditCopy", true}, {"EditPaste", false}}},
@@ -392,11 +393,7 @@ TEST_F(MenuBarInWindows, AShortcutDoesWhatItsItemWouldDoAtThatMoment) {
   EXPECT_EQ(OpenWindowsOf(DescriptionWnd::kClassName), 0);
 
   // Copy with a selection in the report area still copies.
-  main.ResultsFld().SetEnabled(true);
-  main.ResultsFld().SetText("kappa = 0.430");
-  main.ResultsFld().SetSelectionStart(0);
-  main.ResultsFld().SetSelectionLength(5);
-  main.ResultsFld().SetFocus();
+  SelectInReport(main);
   runtimetest::ProcessEvents();
   QGuiApplication::clipboard()->clear();
   QTest::keyClick(main.ResultsFld().Widget(), Qt::Key_C, Qt::ControlModifier);

@@ -363,8 +363,20 @@ void PressKey(QWidget* widget, int key, const QString& text, Qt::KeyboardModifie
 }
 
 void TypeText(QWidget* widget, const QString& text) {
-  for (const QChar character : text) {
-    PressKey(widget, character.toUpper().unicode(), QString(character));
+  const std::u32string characters = text.toStdU32String();
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    const char32_t character = characters[i];
+    if (character == U'\r' || character == U'\n') {
+      if (character == U'\r' && i + 1 < characters.size() && characters[i + 1] == U'\n') ++i;
+      PressKey(widget, Qt::Key_Return, QStringLiteral("\r"));
+    } else if (character == U'\t') {
+      PressKey(widget, Qt::Key_Tab, QStringLiteral("\t"));
+    } else {
+      // A character outside the basic plane is one key with both halves of its pair as text.
+      const QString key = QString::fromUcs4(&character, 1);
+      PressKey(widget, character < 0x80 ? int{key.toUpper().at(0).unicode()} : int{Qt::Key_unknown},
+               key);
+    }
   }
 }
 

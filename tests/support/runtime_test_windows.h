@@ -5,12 +5,14 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "runtime/core/layout_description.h"
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/label.h"
+#include "runtime/gui/menu_item.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
@@ -110,9 +112,24 @@ class EventWnd : public rt::Window {
 // The layout of a plain visible window of that content size.
 std::string WindowLayout(std::int64_t width, std::int64_t height, bool visible = true);
 
+// Appends an item of class Item to `to`, shown and enabled by the runtime whenever choosing it
+// would do something, and returns it.
+template <class Item = rt::MenuItem>
+rt::MenuItem& AddItem(rt::MenuItem& to, const char* name, const char* text) {
+  auto item = std::make_unique<Item>();
+  item->SetName(name);
+  item->SetAutoEnable(true);
+  item->SetText(text);
+  item->SetVisible(true);
+  to.AddMenu(std::move(item));
+  return *to.Child(name);
+}
+
 // Synthetic input, delivered as the platform would deliver it to that widget.
 void PressKey(QWidget* widget, int key, const QString& text = {},
               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// One key for each character; a line end, whether CR, LF or CR LF, is one press of Return, a
+// tab one press of Tab.
 void TypeText(QWidget* widget, const QString& text);
 void PressMouse(QWidget* widget, QPoint position);
 void ClickMouse(QWidget* widget, QPoint position);

@@ -18,6 +18,7 @@
 namespace {
 
 using testsupport::Choose;
+using testsupport::MenuBarOf;
 
 using runtimetest::PressKey;
 using runtimetest::PressMouse;
@@ -90,7 +91,7 @@ TEST_F(AboutWndTest, AnyKeyOrMousePressGivesWayAtOnce) {
 // splash where it is.
 TEST_F(AboutWndTest, APressOnTheMenuBarOpensTheMenuAndTheSplashStays) {
   AboutWnd& splash = StartUp();
-  auto* bar = splash.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+  QMenuBar* bar = MenuBarOf(splash);
   ASSERT_NE(bar, nullptr);
   auto* windowMenu = bar->findChild<QMenu*>(QStringLiteral("WindowMenu"));
   ASSERT_NE(windowMenu, nullptr);
@@ -120,7 +121,7 @@ TEST_F(AboutWndTest, APressOnTheMenuBarOpensTheMenuAndTheSplashStays) {
 // the bar's, not the window's.
 TEST_F(AboutWndTest, KeysThatMoveThroughTheBarLeaveTheSplashShown) {
   AboutWnd& splash = StartUp();
-  auto* bar = splash.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+  QMenuBar* bar = MenuBarOf(splash);
   ASSERT_NE(bar, nullptr);
   PressKey(&splash, Qt::Key_F10);
   PressKey(bar, Qt::Key_Right);

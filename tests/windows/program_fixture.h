@@ -19,40 +19,39 @@
 
 namespace testsupport {
 
+// The menu bar the window shows, or nullptr.
+inline QMenuBar* MenuBarOf(rt::Window& window) {
+  return window.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+}
+
 // The item of that Name in the window's menu bar, as the user would choose it.
 inline QAction* MenuAction(rt::Window& window, const char* name) {
-  auto* bar = window.findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+  QMenuBar* bar = MenuBarOf(window);
   if (bar == nullptr) return nullptr;
   return bar->findChild<QAction*>(QString::fromLatin1(name));
 }
 
-// The menu opens first, which settles whether the item can be chosen; a greyed item does nothing.
+// Opens the menu that holds `item`, as the user does before choosing it: opening settles whether
+// its items can be chosen. The open menu, for the caller to hide; nullptr when it is in none.
+inline QMenu* OpenMenuOf(rt::Window& window, QAction& item) {
+  auto* menu = qobject_cast<QMenu*>(item.parent());
+  if (menu != nullptr) menu->popup(window.mapToGlobal(QPoint(0, 0)));
+  return menu;
+}
+
+// The menu opens first; a greyed item does nothing.
 inline void Choose(rt::Window& window, const char* name) {
   QAction* action = MenuAction(window, name);
   ASSERT_NE(action, nullptr) << name;
-  if (auto* menu = qobject_cast<QMenu*>(action->parent())) {
-    menu->popup(window.mapToGlobal(QPoint(0, 0)));
-    menu->hide();
-  }
+  if (QMenu* menu = OpenMenuOf(window, *action)) menu->hide();
   action->trigger();
-}
-
-// Appends an item of class Item to `to`, shown, and returns it.
-template <class Item = rt::MenuItem>
-rt::MenuItem& AddItem(rt::MenuItem& to, const char* name, const char* text) {
-  auto item = std::make_unique<Item>();
-  item->SetName(name);
-  item->SetAutoEnable(true);
-  item->SetText(text);
-  item->SetVisible(true);
-  to.AddMenu(std::move(item));
-  return *to.Child(name);
 }
 
 // The items the windows answer, and Quit, under the program's names for them; the program's own
 // bar is the application layer's and is tested there.
 inline rt::MenuBar& WindowItemsBar() {
   static rt::MenuBar* const bar = [] {
+    using runtimetest::AddItem;
     auto* made = new rt::MenuBar;
     rt::MenuItem& file = AddItem(*made, "UntitledMenu2", "File");
     AddItem<rt::QuitMenuItem>(file, "FileQuit", "Quit");

@@ -4,8 +4,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextDocument>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,28 +14,18 @@
 #include "runtime/gui/styled_text_printer.h"
 #include "tests/support/gui_test.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
 using testsupport::PdfPage;
+using testsupport::PdfPageCount;
+using testsupport::PdfPages;
 using testsupport::PdfWord;
 
-int PdfPageCount(const QString& pdf) {
-  return testsupport::PdfPageCount(pdf.toStdString());
-}
-
-// Each page's words.
-std::vector<std::vector<PdfWord>> PdfWords(const QString& pdf) {
-  std::vector<std::vector<PdfWord>> words;
-  for (PdfPage& page : testsupport::PdfPages(pdf.toStdString())) {
-    words.push_back(std::move(page.words));
-  }
-  return words;
-}
-
-std::vector<std::string> Texts(const std::vector<PdfWord>& page) {
+std::vector<std::string> Texts(const PdfPage& page) {
   std::vector<std::string> texts;
-  for (const PdfWord& word : page) texts.push_back(word.text);
+  for (const PdfWord& word : page.words) texts.push_back(word.text);
   return texts;
 }
 
@@ -51,8 +41,6 @@ std::vector<std::string> NumberedLines(int count) {
 
 class PrintingTest : public testsupport::GuiTest {
  protected:
-  QString PdfPath(const QString& name) const { return folder.filePath(name); }
-
   void SetText(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -62,8 +50,8 @@ class PrintingTest : public testsupport::GuiTest {
 
   // The program's print loop: one block of 540 by 540 points per page, and a new page only
   // while text is left. Returns the blocks drawn.
-  int PrintToPdf(const QString& pdf) {
-    platform.AnswerPrintToPdf(pdf.toStdString());
+  int PrintToPdf(const std::filesystem::path& pdf) {
+    platform.AnswerPrintToPdf(pdf);
     std::unique_ptr<rt::Graphics> graphics = rt::OpenPrinterDialog();
     if (!graphics) {
       ADD_FAILURE() << "no page graphics";
@@ -80,16 +68,16 @@ class PrintingTest : public testsupport::GuiTest {
     return blocks;
   }
 
-  QTemporaryDir folder;
+  testsupport::TemporaryFolder folder;
   QTextDocument document;
 };
 
 TEST_F(PrintingTest, TextThatFitsOneBlockPrintsOnePage) {
   SetText(NumberedLines(5));
-  const QString pdf = PdfPath(QStringLiteral("short.pdf"));
+  const std::filesystem::path pdf = folder / "short.pdf";
   EXPECT_EQ(PrintToPdf(pdf), 1);
   EXPECT_EQ(PdfPageCount(pdf), 1);
-  const std::vector<std::vector<PdfWord>> pages = PdfWords(pdf);
+  const std::vector<PdfPage> pages = PdfPages(pdf);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(Texts(pages[0]), NumberedLines(5));
 }
@@ -97,13 +85,13 @@ TEST_F(PrintingTest, TextThatFitsOneBlockPrintsOnePage) {
 // 10 pt Courier lines are about 11 pt apart, so some 47 fit a block: 120 lines need three.
 TEST_F(PrintingTest, LongTextPrintsEachLineOnceInOrderOnThreePages) {
   SetText(NumberedLines(120));
-  const QString pdf = PdfPath(QStringLiteral("long.pdf"));
+  const std::filesystem::path pdf = folder / "long.pdf";
   EXPECT_EQ(PrintToPdf(pdf), 3);
   EXPECT_EQ(PdfPageCount(pdf), 3);
 
   std::vector<std::string> printed;
-  for (const std::vector<PdfWord>& page : PdfWords(pdf)) {
-    EXPECT_FALSE(page.empty()) << "blank page";
+  for (const PdfPage& page : PdfPages(pdf)) {
+    EXPECT_FALSE(page.words.empty()) << "blank page";
     for (const std::string& text : Texts(page)) printed.push_back(text);
   }
   // A line drawn on two pages, even hidden on one, would show here twice.
@@ -112,14 +100,14 @@ TEST_F(PrintingTest, LongTextPrintsEachLineOnceInOrderOnThreePages) {
 
 TEST_F(PrintingTest, TextThatFillsTwoBlocksExactlyGivesNoBlankThirdPage) {
   SetText(NumberedLines(120));
-  const QString measure = PdfPath(QStringLiteral("measure.pdf"));
+  const std::filesystem::path measure = folder / "measure.pdf";
   PrintToPdf(measure);
-  const std::vector<std::vector<PdfWord>> measured = PdfWords(measure);
+  const std::vector<PdfPage> measured = PdfPages(measure);
   ASSERT_FALSE(measured.empty());
-  const int linesPerBlock = static_cast<int>(measured[0].size());
+  const int linesPerBlock = static_cast<int>(measured[0].words.size());
 
   SetText(NumberedLines(2 * linesPerBlock));
-  const QString pdf = PdfPath(QStringLiteral("two.pdf"));
+  const std::filesystem::path pdf = folder / "two.pdf";
   EXPECT_EQ(PrintToPdf(pdf), 2);
   EXPECT_EQ(PdfPageCount(pdf), 2);
 }
@@ -130,10 +118,10 @@ TEST_F(PrintingTest, BlockIsCentredAcrossThePaperWithTheSameMarginAtTheTop) {
   std::string paragraph;  // one paragraph that must be wrapped at the block's width
   for (const std::string& word : NumberedLines(600)) paragraph += word + " ";
   SetText({paragraph});
-  const QString pdf = PdfPath(QStringLiteral("wrapped.pdf"));
+  const std::filesystem::path pdf = folder / "wrapped.pdf";
   const int blocks = PrintToPdf(pdf);
 
-  const std::vector<PdfPage> pages = testsupport::PdfPages(pdf.toStdString());
+  const std::vector<PdfPage> pages = PdfPages(pdf);
   ASSERT_EQ(static_cast<int>(pages.size()), blocks);
   std::vector<std::string> printed;
   for (const PdfPage& page : pages) {
@@ -160,11 +148,11 @@ TEST_F(PrintingTest, BlockIsCentredAcrossThePaperWithTheSameMarginAtTheTop) {
 // On paper narrower than the block there is no margin to centre it with; it then starts at the
 // printable area's corner instead of off the paper's edge.
 TEST_F(PrintingTest, OnPaperNarrowerThanTheBlockTheOriginStaysInThePrintableArea) {
-  const QString pdf = PdfPath(QStringLiteral("narrow.pdf"));
+  const std::filesystem::path pdf = folder / "narrow.pdf";
   {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdf);
+    printer->setOutputFileName(QString::fromStdString(pdf.string()));
     printer->setPageSize(QPageSize(QPageSize::A5));  // 420 points wide
     printer->setPageMargins(QMarginsF(15, 20, 15, 20), QPageLayout::Point);
     rt::Graphics graphics(std::move(printer));
@@ -172,7 +160,7 @@ TEST_F(PrintingTest, OnPaperNarrowerThanTheBlockTheOriginStaysInThePrintableArea
     SetText({"corner"});
     rt::StyledTextPrinter(document, graphics, 540).DrawBlock(0, 0, 540);
   }
-  const std::vector<PdfPage> pages = testsupport::PdfPages(pdf.toStdString());
+  const std::vector<PdfPage> pages = PdfPages(pdf);
   ASSERT_EQ(pages.size(), 1u);
   ASSERT_EQ(pages[0].words.size(), 1u);
   EXPECT_NEAR(pages[0].words[0].xMin, 15.0, 1.0);
@@ -183,19 +171,19 @@ TEST_F(PrintingTest, OnPaperNarrowerThanTheBlockTheOriginStaysInThePrintableArea
 // third taller or many times too small.
 TEST_F(PrintingTest, TenPointTextIsPrintedTenPointsHigh) {
   SetText(NumberedLines(2));
-  const QString pdf = PdfPath(QStringLiteral("size.pdf"));
+  const std::filesystem::path pdf = folder / "size.pdf";
   PrintToPdf(pdf);
-  const std::vector<std::vector<PdfWord>> pages = PdfWords(pdf);
+  const std::vector<PdfPage> pages = PdfPages(pdf);
   ASSERT_EQ(pages.size(), 1u);
-  ASSERT_EQ(pages[0].size(), 2u);
-  const double lineSpacing = pages[0][1].yMin - pages[0][0].yMin;
+  ASSERT_EQ(pages[0].words.size(), 2u);
+  const double lineSpacing = pages[0].words[1].yMin - pages[0].words[0].yMin;
   EXPECT_GT(lineSpacing, 10.0);
   EXPECT_LT(lineSpacing, 13.0);
 }
 
 TEST_F(PrintingTest, GraphicsUnitsArePoints) {
-  const QString pdf = PdfPath(QStringLiteral("units.pdf"));
-  platform.AnswerPrintToPdf(pdf.toStdString());
+  const std::filesystem::path pdf = folder / "units.pdf";
+  platform.AnswerPrintToPdf(pdf);
   {
     std::unique_ptr<rt::Graphics> graphics = rt::OpenPrinterDialog();
     ASSERT_NE(graphics, nullptr);
@@ -211,17 +199,17 @@ TEST_F(PrintingTest, GraphicsUnitsArePoints) {
     graphics->NextPage();  // the second page keeps the units
     graphics->Painter().drawText(QPointF(270, 100), QStringLiteral("middle"));
   }
-  const std::vector<std::vector<PdfWord>> pages = PdfWords(pdf);
+  const std::vector<PdfPage> pages = PdfPages(pdf);
   ASSERT_EQ(pages.size(), 2u);
-  ASSERT_EQ(pages[0].size(), 2u);
-  ASSERT_EQ(pages[1].size(), 1u);
-  EXPECT_NEAR(pages[0][1].xMin - pages[0][0].xMin, 540.0, 0.5);
-  EXPECT_NEAR(pages[1][0].xMin - pages[0][0].xMin, 270.0, 0.5);
+  ASSERT_EQ(pages[0].words.size(), 2u);
+  ASSERT_EQ(pages[1].words.size(), 1u);
+  EXPECT_NEAR(pages[0].words[1].xMin - pages[0].words[0].xMin, 540.0, 0.5);
+  EXPECT_NEAR(pages[1].words[0].xMin - pages[0].words[0].xMin, 270.0, 0.5);
 }
 
 TEST_F(PrintingTest, LineTallerThanTheBlockIsDrawnAnyway) {
   SetText({"first", "second"});
-  platform.AnswerPrintToPdf(PdfPath(QStringLiteral("tall.pdf")).toStdString());
+  platform.AnswerPrintToPdf(folder / "tall.pdf");
   std::unique_ptr<rt::Graphics> graphics = rt::OpenPrinterDialog();
   rt::StyledTextPrinter printer(document, *graphics, 540);
   printer.DrawBlock(0, 0, 5);
@@ -231,7 +219,7 @@ TEST_F(PrintingTest, LineTallerThanTheBlockIsDrawnAnyway) {
 }
 
 TEST_F(PrintingTest, EmptyTextIsAtItsEndAtOnceButLineEndsArePrinted) {
-  platform.AnswerPrintToPdf(PdfPath(QStringLiteral("empty.pdf")).toStdString());
+  platform.AnswerPrintToPdf(folder / "empty.pdf");
   std::unique_ptr<rt::Graphics> graphics = rt::OpenPrinterDialog();
   EXPECT_TRUE(rt::StyledTextPrinter(document, *graphics, 540).Eof());
   document.setPlainText(QStringLiteral("\n"));
@@ -240,8 +228,8 @@ TEST_F(PrintingTest, EmptyTextIsAtItsEndAtOnceButLineEndsArePrinted) {
 
 TEST_F(PrintingTest, PrinterWorksOnACopyOfTheText) {
   SetText(NumberedLines(3));
-  const QString pdf = PdfPath(QStringLiteral("copy.pdf"));
-  platform.AnswerPrintToPdf(pdf.toStdString());
+  const std::filesystem::path pdf = folder / "copy.pdf";
+  platform.AnswerPrintToPdf(pdf);
   {
     std::unique_ptr<rt::Graphics> graphics = rt::OpenPrinterDialog();
     rt::StyledTextPrinter printer(document, *graphics, 540);
@@ -249,7 +237,7 @@ TEST_F(PrintingTest, PrinterWorksOnACopyOfTheText) {
     printer.DrawBlock(0, 0, 540);
     EXPECT_TRUE(printer.Eof());
   }
-  EXPECT_EQ(Texts(PdfWords(pdf).at(0)), NumberedLines(3));
+  EXPECT_EQ(Texts(PdfPages(pdf).at(0)), NumberedLines(3));
 }
 
 TEST_F(PrintingTest, CancelledDialogGivesNoGraphicsAndNoMessage) {
@@ -258,10 +246,9 @@ TEST_F(PrintingTest, CancelledDialogGivesNoGraphicsAndNoMessage) {
 }
 
 TEST_F(PrintingTest, JobThatCannotWriteItsFileIsReportedAndGivesNoGraphics) {
-  const QString pdf = PdfPath(QStringLiteral("no such folder/report.pdf"));
-  platform.AnswerPrintToPdf(pdf.toStdString());
-  platform.ExpectMessage("The text could not be printed to the file \"" + pdf.toStdString() +
-                         "\".");
+  const std::filesystem::path pdf = folder / "no such folder" / "report.pdf";
+  platform.AnswerPrintToPdf(pdf);
+  platform.ExpectMessage("The text could not be printed to the file \"" + pdf.string() + "\".");
   EXPECT_EQ(rt::OpenPrinterDialog(), nullptr);
 }
 

@@ -4,8 +4,11 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <functional>
+#include <vector>
 
 #include "runtime/core/text_functions.h"
+#include "runtime/gui/standard_edit.h"
 #include "runtime/gui/window_registry.h"
 #include "tests/support/runtime_test_windows.h"
 
@@ -32,63 +35,47 @@ const WayIn kWaysIn[] = {
     {Way::kInputMethod, "committed by an input method"},
 };
 
-// Typing sends one key for each character; a line end, whichever its form, is one press of
-// Return.
-void Type(QWidget* widget, const QString& text) {
-  const std::u32string characters = text.toStdU32String();
-  for (std::size_t i = 0; i < characters.size(); ++i) {
-    const char32_t character = characters[i];
-    if (character == U'\r' || character == U'\n') {
-      if (character == U'\r' && i + 1 < characters.size() && characters[i + 1] == U'\n') ++i;
-      PressKey(widget, Qt::Key_Return, "\r");
-    } else if (character == U'\t') {
-      PressKey(widget, Qt::Key_Tab, "\t");
-    } else {
-      const QString key = QString::fromUcs4(&character, 1);
-      PressKey(widget, character < 0x80 ? int{key.toUpper().at(0).unicode()} : int{Qt::Key_unknown},
-               key);
-    }
-  }
-}
-
-struct Target {
-  QWidget* widget;  // takes the input events
-  QPoint dropAt;
-  std::function<void()> editMenuPaste;
-  std::function<void()> editorPaste;
+// Where a drop is let go: the widget under the pointer and the point in it.
+struct Drop {
+  QWidget* on;
+  QPoint at;
 };
 
-void Enter(Way way, const Target& target, const QString& text) {
+// Puts `text` into the control by that way; the control's own Qt editor takes the keys.
+template <class Control>
+void Enter(Way way, rt::Window& window, Control& control, const Drop& drop, const QString& text) {
+  auto& editor = control.Editor();
   switch (way) {
     case Way::kTyped:
-      Type(target.widget, text);
+      TypeText(&editor, text);
       break;
     case Way::kPasteKey:
       QGuiApplication::clipboard()->setText(text);
-      PressKey(target.widget, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+      PressKey(&editor, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
       break;
     case Way::kEditMenuPaste:
+      // The Edit menu pastes into whichever control has the focus.
       QGuiApplication::clipboard()->setText(text);
-      target.editMenuPaste();
+      control.SetFocus();
+      rt::DoStandardEdit(window, "EditPaste");
       break;
     case Way::kEditorPaste:
       QGuiApplication::clipboard()->setText(text);
-      target.editorPaste();
+      editor.paste();
       break;
     case Way::kDrop: {
       QMimeData data;
       data.setText(text);
-      QDragEnterEvent enter(target.dropAt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(target.widget, &enter);
-      QDropEvent drop(QPointF(target.dropAt), Qt::CopyAction, &data, Qt::LeftButton,
-                      Qt::NoModifier);
-      QCoreApplication::sendEvent(target.widget, &drop);
+      QDragEnterEvent enter(drop.at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(drop.on, &enter);
+      QDropEvent dropped(QPointF(drop.at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(drop.on, &dropped);
       break;
     }
     case Way::kInputMethod: {
       QInputMethodEvent commit;
       commit.setCommitString(text);
-      QCoreApplication::sendEvent(target.widget, &commit);
+      QCoreApplication::sendEvent(&editor, &commit);
       break;
     }
   }
@@ -113,6 +100,22 @@ class CharacterLimitTest : public RuntimeTest {
     // The count field's key filter drops "x"; none of the cases types one.
     window->droppedKeys.clear();
     ProcessEvents();
+  }
+
+  // Enters every case's text in every way in. `arrange` gives the control the case's text and
+  // limit with the caret at the end, and says where a drop at the end of the text lands.
+  template <class Control>
+  void ExpectEveryWayInKeepsTheLimit(Control& control, const std::vector<LimitCase>& cases,
+                                     const std::function<Drop(const LimitCase&)>& arrange) {
+    for (const WayIn& wayIn : kWaysIn) {
+      for (const LimitCase& row : cases) {
+        Enter(wayIn.way, *window, control, arrange(row), row.entered);
+
+        const rt::String& expected = wayIn.way == Way::kTyped ? row.typed : row.inserted;
+        EXPECT_EQ(control.Text(), expected) << row.name << ", " << wayIn.name;
+        EXPECT_LE(rt::Len(control.Text()), row.limit) << row.name << ", " << wayIn.name;
+      }
+    }
   }
 
   FormWnd* window = nullptr;
@@ -142,24 +145,15 @@ TEST_F(CharacterLimitTest, WhatTheUserPutsInATextAreaNeverTakesItsLengthPastTheL
        "a" + crLf + "b" + crLf + kGrinText + "c", "a" + crLf + "b" + crLf + kGrinText + "c"},
   };
   rt::TextArea& area = window->ReportFld();
-  for (const WayIn& wayIn : kWaysIn) {
-    for (const LimitCase& row : cases) {
-      area.SetProperties(Encode({Integer("MaximumCharactersAllowed", row.limit),
-                                 Boolean("AllowTabs", true), Boolean("Enabled", true)}));
-      area.SetText(row.before);
-      area.SetSelectionStart(row.before.Length());
-      QPlainTextEdit& editor = area.Editor();
-      // Below the last line: a drop there lands at the end of the text.
-      const QPoint end(editor.viewport()->width() - 2, editor.viewport()->height() - 2);
-      const auto paste = [&] { editor.paste(); };
-      Enter(wayIn.way, {wayIn.way == Way::kDrop ? editor.viewport() : &editor, end, paste, paste},
-            row.entered);
-
-      const rt::String& expected = wayIn.way == Way::kTyped ? row.typed : row.inserted;
-      EXPECT_EQ(area.Text(), expected) << row.name << ", " << wayIn.name;
-      EXPECT_LE(rt::Len(area.Text()), row.limit) << row.name << ", " << wayIn.name;
-    }
-  }
+  ExpectEveryWayInKeepsTheLimit(area, cases, [&](const LimitCase& row) {
+    area.SetProperties(Encode({Integer("MaximumCharactersAllowed", row.limit),
+                               Boolean("AllowTabs", true), Boolean("Enabled", true)}));
+    area.SetText(row.before);
+    area.SetSelectionStart(row.before.Length());
+    QWidget* viewport = area.Editor().viewport();
+    // Below the last line: a drop there lands at the end of the text.
+    return Drop{viewport, {viewport->width() - 2, viewport->height() - 2}};
+  });
 }
 
 TEST_F(CharacterLimitTest, WhatTheUserPutsInATextFieldNeverTakesItsLengthPastTheLimit) {
@@ -180,23 +174,14 @@ TEST_F(CharacterLimitTest, WhatTheUserPutsInATextFieldNeverTakesItsLengthPastThe
        "1\r\t"},
   };
   rt::TextField& field = window->CountFld();
-  for (const WayIn& wayIn : kWaysIn) {
-    for (const LimitCase& row : cases) {
-      field.SetMaximumCharactersAllowed(row.limit);
-      field.SetText(row.before);
-      QLineEdit& editor = field.Editor();
-      editor.setFocus();
-      editor.end(false);
-      const QPoint end(editor.width() - 2, editor.height() / 2);
-      Enter(wayIn.way,
-            {&editor, end, [&] { rt::TextField::Paste(editor); }, [&] { editor.paste(); }},
-            row.entered);
-
-      const rt::String& expected = wayIn.way == Way::kTyped ? row.typed : row.inserted;
-      EXPECT_EQ(field.Text(), expected) << row.name << ", " << wayIn.name;
-      EXPECT_LE(rt::Len(field.Text()), row.limit) << row.name << ", " << wayIn.name;
-    }
-  }
+  ExpectEveryWayInKeepsTheLimit(field, cases, [&](const LimitCase& row) {
+    field.SetMaximumCharactersAllowed(row.limit);
+    field.SetText(row.before);
+    QLineEdit& editor = field.Editor();
+    editor.setFocus();
+    editor.end(false);
+    return Drop{&editor, {editor.width() - 2, editor.height() / 2}};
+  });
 }
 
 TEST_F(CharacterLimitTest, TextThatIsReplacedMakesRoomByWhatItHeld) {

@@ -54,15 +54,7 @@ TEST_F(WindowTest, EventsTheClassDoesNotHandleAreNotDelivered) {
 // brought up to date, and the window told, once a key press.
 TEST_F(WindowTest, AShortcutKeyRaisesEnableMenuItemsOnceAPress) {
   rt::MenuBar bar;
-  auto file = std::make_unique<rt::MenuItem>();
-  file->SetName("FileMenu");
-  file->SetText("File");
-  auto print = std::make_unique<rt::MenuItem>();
-  print->SetName("Print");
-  print->SetText("Print");
-  print->SetCommandKey("Ctrl+P");
-  file->AddMenu(std::move(print));
-  bar.AddMenu(std::move(file));
+  AddItem(AddItem(bar, "FileMenu", "File"), "Print", "Print").SetCommandKey("Ctrl+P");
   auto application = std::make_unique<rt::Application>();
   application->SetMenuBar(&bar);
   rt::RuntimeRegisterAppObject(std::move(application));
