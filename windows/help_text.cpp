@@ -116,7 +116,7 @@ constexpr const char* kLines[] = {
     "If kappa statistics computed with Quorvane appear in a professional publication, please cite "
     "the program as follows:",
     "     The Quorvane team. (2020). Quorvane [Computer software] (Version 2.0). "
-    "Distributed by the authors.",
+    "Leuven, Belgium: The Quorvane team.",
     "",
     "               ***************************************************************",
     "Quorvane is copyright (c) 2002-2020 the Quorvane team. You may pass it on to others through "

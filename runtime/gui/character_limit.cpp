@@ -1,7 +1,9 @@
 #include "runtime/gui/character_limit.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <limits>
 
 namespace rt {
@@ -28,6 +30,16 @@ Stored StoredAt(QStringView text, qsizetype at, LineEnds lineEnds) {
   if (unit == u'\r' && more && text[at + 1] == u'\n') return {2, kCrLfLength};
   if (lineEnds == LineEnds::kAsCrLf && IsLineEnd(unit)) return {1, kCrLfLength};
   return {1, 1};
+}
+
+enum class DropEnd { kAsItCame, kCopyOfWhatFits, kRefused };
+
+DropEnd EndOfDrop(const QDropEvent& event, const QString& fitting) {
+  if (fitting.size() == event.mimeData()->text().size()) return DropEnd::kAsItCame;
+  if (fitting.isEmpty() || !event.possibleActions().testFlag(Qt::CopyAction)) {
+    return DropEnd::kRefused;
+  }
+  return DropEnd::kCopyOfWhatFits;
 }
 
 }  // namespace
@@ -71,6 +83,47 @@ void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds l
   cut.setCommitString(fitting, event.replacementStart(), event.replacementLength());
   deliver(cut);
   event.setAccepted(cut.isAccepted());
+}
+
+void AnswerDragWithin(QDragMoveEvent& event, std::int64_t room, LineEnds lineEnds,
+                      const std::function<void(QDragMoveEvent&)>& answer) {
+  switch (EndOfDrop(event, FittingStart(event.mimeData()->text(), room, lineEnds))) {
+    case DropEnd::kAsItCame:
+      answer(event);
+      return;
+    case DropEnd::kCopyOfWhatFits:
+      answer(event);
+      if (event.isAccepted()) event.setDropAction(Qt::CopyAction);
+      return;
+    case DropEnd::kRefused:
+      // Not shown to the control either: it would move its caret to where nothing will go.
+      event.ignore();
+      return;
+  }
+}
+
+void DeliverDropWithin(QDropEvent& event, std::int64_t room, LineEnds lineEnds,
+                       const std::function<void(QDropEvent&)>& deliver) {
+  const QString fitting = FittingStart(event.mimeData()->text(), room, lineEnds);
+  switch (EndOfDrop(event, fitting)) {
+    case DropEnd::kAsItCame:
+      deliver(event);
+      return;
+    case DropEnd::kRefused:
+      event.ignore();
+      return;
+    case DropEnd::kCopyOfWhatFits:
+      break;
+  }
+  QMimeData data;
+  data.setText(fitting);
+  QDropEvent copy(event.position(), Qt::CopyAction, &data, event.buttons(), event.modifiers());
+  // While a drag is under way Qt proposes the drag's own default action, a move; the editors read
+  // the action set here to tell a copy.
+  copy.setDropAction(Qt::CopyAction);
+  deliver(copy);
+  event.setDropAction(Qt::CopyAction);
+  event.setAccepted(copy.isAccepted());
 }
 
 QString TypedText(const QKeyEvent& event, bool tabTypes) {

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QDragMoveEvent;
+class QDropEvent;
 class QInputMethodEvent;
 class QKeyEvent;
 
@@ -33,6 +35,19 @@ std::int64_t RoomLeftUnder(std::int64_t limit, QStringView whole, QStringView se
 // characters, unchanged when the whole commit fits; `event` is accepted as the one delivered was.
 void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds lineEnds,
                          const std::function<void(QInputMethodEvent&)>& deliver);
+
+// A drop that moves text takes it from its source, so only a drop whose text goes in whole may
+// move it. Of one cut to the `room` characters left, a copy of what fits goes in and the source
+// keeps all it had; one of which nothing fits, or whose source allows no copy, is refused.
+//
+// Answers a drag moving over a control as its drop would end: `answer` is the control's own
+// answer, given unless the drop would be refused.
+void AnswerDragWithin(QDragMoveEvent& event, std::int64_t room, LineEnds lineEnds,
+                      const std::function<void(QDragMoveEvent&)>& answer);
+// Hands the drop to `deliver` as it came, or as a copy of what fits, or refuses it; `event` is
+// answered as the control answered what it was handed.
+void DeliverDropWithin(QDropEvent& event, std::int64_t room, LineEnds lineEnds,
+                       const std::function<void(QDropEvent&)>& deliver);
 
 // The text a key press types into a Qt editor, by the editors' own rule: empty for a key that
 // types nothing (an editing or movement key, a Ctrl shortcut). Return and Enter, which an area

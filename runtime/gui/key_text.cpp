@@ -8,8 +8,8 @@ namespace rt {
 
 namespace {
 
-// The control characters that the editing and movement keys stand for, whatever text the
-// platform attaches to them.
+// The control characters that the editing and movement keys, Insert and Help stand for, whatever
+// text the platform attaches to them.
 std::optional<char32_t> ControlCharacterOf(int key) {
   switch (key) {
     case Qt::Key_Backspace:
@@ -40,20 +40,48 @@ std::optional<char32_t> ControlCharacterOf(int key) {
       return U'\x0b';
     case Qt::Key_PageDown:
       return U'\x0c';
+    case Qt::Key_Insert:
+    case Qt::Key_Help:
+      return U'\x05';
     default:
       return std::nullopt;
   }
 }
 
+bool IsModifierOrLock(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// What the function keys and every other key without a character of its own stand for.
+constexpr char32_t kOtherKey = U'\x10';
+
 }  // namespace
 
 std::optional<String> KeyDownText(const QKeyEvent& event) {
-  if (const std::optional<char32_t> control = ControlCharacterOf(event.key())) {
-    const char32_t character = *control;
-    return String(std::u32string_view(&character, 1));
+  std::optional<char32_t> character = ControlCharacterOf(event.key());
+  if (!character) {
+    if (!event.text().isEmpty()) return FromQString(event.text());
+    if (IsModifierOrLock(event.key())) return std::nullopt;
+    character = kOtherKey;
   }
-  if (event.text().isEmpty()) return std::nullopt;
-  return FromQString(event.text());
+  return String(std::u32string_view(&*character, 1));
 }
 
 }  // namespace rt

@@ -59,6 +59,15 @@ class WindowMenuBar : public QMenuBar {
     window_->EnableMenuItems();
   }
 
+  bool OpenFirstMenu() {
+    for (QAction* action : actions()) {
+      if (action->menu() == nullptr || !action->isVisible() || !action->isEnabled()) continue;
+      setActiveAction(action);
+      return true;
+    }
+    return false;
+  }
+
   const MenuItem* ItemOfShortcut(const QKeySequence& key) const {
     for (const auto& [action, item] : items_) {
       if (!action->shortcut().isEmpty() && action->shortcut() == key) return item;
@@ -122,6 +131,14 @@ const MenuItem* ItemOfShortcut(Window& window, const QKeyEvent& key) {
   WindowMenuBar* bar = BarOf(window);
   if (bar == nullptr) return nullptr;
   return bar->ItemOfShortcut(QKeySequence(key.keyCombination()));
+}
+
+bool OpenMenuBarByKey(Window& window, const QKeyEvent& key) {
+  if (key.key() != Qt::Key_F10 || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    return false;
+  }
+  WindowMenuBar* bar = BarOf(window);
+  return bar != nullptr && bar->isVisible() && bar->OpenFirstMenu();
 }
 
 }  // namespace rt

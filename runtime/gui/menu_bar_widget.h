@@ -27,4 +27,8 @@ void UpdateMenuItems(Window& window);
 // The item of the window's bar whose shortcut the key is, or nullptr.
 const MenuItem* ItemOfShortcut(Window& window, const QKeyEvent& key);
 
+// F10 opens the first menu of the window's bar, so that the keys after it move through the menus
+// (Alt alone puts the bar in its keyboard mode through Qt's own bar). True when the key did.
+bool OpenMenuBarByKey(Window& window, const QKeyEvent& key);
+
 }  // namespace rt

@@ -1,5 +1,6 @@
 #include "runtime/gui/text_area.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -84,6 +85,7 @@ class TextArea::EditorWidget : public QPlainTextEdit {
       case QEvent::MouseButtonDblClick:
       case QEvent::Wheel:
       case QEvent::DragEnter:
+      case QEvent::DragMove:
       case QEvent::Drop:
       case QEvent::ContextMenu:
         owner_.Flush();
@@ -125,6 +127,21 @@ class TextArea::EditorWidget : public QPlainTextEdit {
     if (!text.isEmpty()) insertPlainText(text);
   }
 
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    AnswerDragWithin(*event, DropRoom(*event), LineEnds::kAsCrLf,
+                     [this, event](QDragMoveEvent&) { QPlainTextEdit::dragEnterEvent(event); });
+  }
+
+  void dragMoveEvent(QDragMoveEvent* event) override {
+    AnswerDragWithin(*event, DropRoom(*event), LineEnds::kAsCrLf,
+                     [this](QDragMoveEvent& move) { QPlainTextEdit::dragMoveEvent(&move); });
+  }
+
+  void dropEvent(QDropEvent* event) override {
+    DeliverDropWithin(*event, DropRoom(*event), LineEnds::kAsCrLf,
+                      [this](QDropEvent& drop) { QPlainTextEdit::dropEvent(&drop); });
+  }
+
   // A commit may also replace text next to the caret, which makes room.
   void inputMethodEvent(QInputMethodEvent* event) override {
     if (owner_.maximumCharacters_ <= 0 || event->commitString().isEmpty()) {
@@ -139,6 +156,15 @@ class TextArea::EditorWidget : public QPlainTextEdit {
   }
 
  private:
+  // A drop replaces no selection, but text moved within the area leaves where it was. Read from
+  // the widget, which every drag event has brought up to date.
+  std::int64_t DropRoom(const QDropEvent& event) const {
+    const bool fromHere = event.source() == this || event.source() == viewport();
+    const bool movedWithin = fromHere && event.dropAction() == Qt::MoveAction;
+    return RoomLeftUnder(owner_.maximumCharacters_, document()->toRawText(),
+                         movedWithin ? textCursor().selectedText() : QString(), LineEnds::kAsCrLf);
+  }
+
   // The text a commit replaces: a range beside where the caret is once the selection is gone.
   QString ReplacedBy(const QInputMethodEvent& event) const {
     if (event.replacementLength() <= 0) return {};
@@ -174,6 +200,7 @@ TextArea::~TextArea() = default;
 void TextArea::SetText(const String& text) {
   const bool appended = text.Extends(text_);
   text_ = text;
+  programWrote_ = true;
   if (!appended) {
     shown_ = 0;
     replaceWidgetText_ = true;
@@ -228,6 +255,7 @@ void TextArea::SetSelectedText(const String& text) {
   }
   selectionStart_ += text.Length();
   selectionLength_ = 0;
+  programWrote_ = true;
   widgetSelectionStale_ = true;
   ScheduleFlush();
 }
@@ -294,10 +322,16 @@ void TextArea::ScheduleFlush() {
 
 void TextArea::Flush() {
   const auto length = static_cast<std::size_t>(text_.Length());
-  if (!replaceWidgetText_ && static_cast<std::size_t>(shown_) == length && !widgetSelectionStale_) {
+  if (!replaceWidgetText_ && static_cast<std::size_t>(shown_) == length && !widgetSelectionStale_ &&
+      !programWrote_) {
     return;
   }
   updatingWidget_ = true;
+  // The program's text goes in with the undo history off, which also forgets the user's edits
+  // before it: Undo is for what the user did since.
+  QTextDocument& document = *editor_->document();
+  const bool undoRedo = document.isUndoRedoEnabled();
+  if (programWrote_) document.setUndoRedoEnabled(false);
   const std::u32string_view characters = text_.Characters();
   if (replaceWidgetText_) {
     editor_->setPlainText(WidgetTextOf(characters, 0, length));
@@ -325,6 +359,10 @@ void TextArea::Flush() {
                        QTextCursor::KeepAnchor);
     editor_->setTextCursor(cursor);
     widgetSelectionStale_ = false;
+  }
+  if (programWrote_) {
+    document.setUndoRedoEnabled(undoRedo);
+    programWrote_ = false;
   }
   updatingWidget_ = false;
 }

@@ -24,7 +24,8 @@ class StyledTextPrinter;
 // paste, delete) are taken back into the text, each paragraph break as CR LF.
 //
 // Setting, appending and inserting work while the area is disabled; a disabled area cannot be
-// typed into.
+// typed into. What the program writes is no edit of the user's: Undo takes back only the user's
+// own edits since the program last wrote.
 class TextArea : public RectControl {
  public:
   static constexpr std::string_view kClassName = "TextArea";
@@ -84,6 +85,7 @@ class TextArea : public RectControl {
   // text_[0, shown_) is what the widget shows; the rest waits for the next Flush.
   std::int64_t shown_ = 0;
   bool replaceWidgetText_ = false;
+  bool programWrote_ = false;  // since the widget was last brought up to date
   bool flushScheduled_ = false;
   bool selectionInWidget_ = false;  // the user moved the selection since it was last read
   bool widgetSelectionStale_ = false;

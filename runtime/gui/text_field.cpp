@@ -1,11 +1,11 @@
 #include "runtime/gui/text_field.h"
 
 #include <QClipboard>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
@@ -130,30 +130,19 @@ class TextField::FieldWidget : public QLineEdit {
     return handled;
   }
 
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    AnswerDragWithin(*event, DropRoom(*event), kLineEnds,
+                     [this, event](QDragMoveEvent&) { QLineEdit::dragEnterEvent(event); });
+  }
+
+  void dragMoveEvent(QDragMoveEvent* event) override {
+    AnswerDragWithin(*event, DropRoom(*event), kLineEnds,
+                     [this](QDragMoveEvent& move) { QLineEdit::dragMoveEvent(&move); });
+  }
+
   void dropEvent(QDropEvent* event) override {
-    const QString dropped = event->mimeData()->text();
-    if (owner_.maximumCharacters_ <= 0 || dropped.isNull() || isReadOnly()) {
-      QLineEdit::dropEvent(event);
-      return;
-    }
-    // A drop replaces no selection, but text moved within the field leaves where it was.
-    std::int64_t room = owner_.maximumCharacters_ - StoredLength(text(), kLineEnds);
-    if (event->source() == this && event->dropAction() == Qt::MoveAction) {
-      room += StoredLength(selectedText(), kLineEnds);
-    }
-    const QString fitting = FittingStart(dropped, room, kLineEnds);
-    if (fitting.size() == dropped.size()) {
-      QLineEdit::dropEvent(event);
-      return;
-    }
-    QMimeData data;
-    data.setText(fitting);
-    QDropEvent cut(event->position(), event->possibleActions(), &data, event->buttons(),
-                   event->modifiers());
-    cut.setDropAction(event->dropAction());
-    QLineEdit::dropEvent(&cut);
-    event->setDropAction(cut.dropAction());
-    event->setAccepted(cut.isAccepted());
+    DeliverDropWithin(*event, DropRoom(*event), kLineEnds,
+                      [this](QDropEvent& drop) { QLineEdit::dropEvent(&drop); });
   }
 
   // A commit may also replace text next to the caret, which makes room.
@@ -180,6 +169,13 @@ class TextField::FieldWidget : public QLineEdit {
     const int caret = cursorPosition();
     setCursorPosition(caret > 0 ? caret - 1 : caret + 1);
     setCursorPosition(caret);
+  }
+
+  // A drop replaces no selection, but text moved within the field leaves where it was.
+  std::int64_t DropRoom(const QDropEvent& event) const {
+    const bool movedWithin = event.source() == this && event.dropAction() == Qt::MoveAction;
+    return RoomLeftUnder(owner_.maximumCharacters_, text(),
+                         movedWithin ? selectedText() : QString(), kLineEnds);
   }
 
   void PushWindowButtonFor(int key) {

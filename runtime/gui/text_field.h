@@ -13,11 +13,9 @@ namespace rt {
 // A one-line text field.
 //
 // KeyDown (event 9, "( TextField, String ) as Boolean") runs for every key press before the
-// field sees it, with the key as text: the key's own text, or for keys without one a control
-// character (Backspace 8, Tab 9, Return and Enter 13, Escape 27, Left 28, Right 29, Up 30,
-// Down 31, Delete 127, Home 1, End 4, PageUp 11, PageDown 12); other keys without text (function
-// keys, modifiers alone) are not reported. True drops the key. Return that the field takes
-// pushes the window's default button.
+// field sees it, with the key as KeyDownText gives it: the key's own text, or for a key without
+// one a control character; a modifier pressed alone is not reported. True drops the key. Return
+// that the field takes pushes the window's default button.
 class TextField : public RectControl {
  public:
   static constexpr std::string_view kClassName = "TextField";
@@ -29,6 +27,7 @@ class TextField : public RectControl {
   std::string_view ClassName() const override { return kClassName; }
 
   String Text() const;
+  // Text the program sets is no edit of the user's: Undo starts afresh from it.
   void SetText(const String& text);
   // 0: no limit. Counted as Len counts Text(); a line end that comes in with pasted text counts
   // as the characters it is. Holds for whatever the user puts in (typing, paste, drop, the Edit

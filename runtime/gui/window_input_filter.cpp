@@ -23,9 +23,10 @@ bool IsWithin(const QWidget* widget, const QWidget* area) {
 // filter sees an event again at every parent it propagates to, so a press the window lets through
 // is delivered on from here, with the window's own look-out switched off meanwhile.
 //
-// The menu bar lies outside the window's content: a press on it, or a key it takes while the user
-// moves through its menus, is the bar's alone. The key of an item's shortcut first brings the
-// items' enabled state up to date; the shortcut of an item that would do nothing does nothing.
+// The menu bar lies outside the window's content: a press on it, F10 that opens it, or a key it
+// takes while the user moves through its menus, is the bar's alone. The key of an item's shortcut
+// first brings the items' enabled state up to date; the shortcut of an item that would do nothing
+// does nothing.
 class WindowInputFilter : public QObject {
  public:
   using QObject::QObject;
@@ -67,6 +68,10 @@ class WindowInputFilter : public QObject {
     bool dropped = false;
     if (type == QEvent::KeyPress) {
       const auto& key = *static_cast<QKeyEvent*>(event);
+      if (OpenMenuBarByKey(*window, key)) {
+        event->accept();
+        return true;
+      }
       const MenuItem* item = ItemOfShortcut(*window, key);
       if (item != nullptr && item->AutoEnable() && !ChoosingDoesSomething(*window, *item)) {
         event->accept();

@@ -10,14 +10,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "runtime/gui/open_windows.h"
 #include "runtime/gui/quit.h"
+#include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
 #include "tests/windows/program_fixture.h"
+#include "windows/help_text.h"
 
 namespace {
 
@@ -413,6 +416,57 @@ TEST_F(MenuBarInWindows, AShortcutDoesWhatItsItemWouldDoAtThatMoment) {
   platform.CancelPrint();
   QTest::keyClick(help.DescribeFld2().Widget(), Qt::Key_P, Qt::ControlModifier);
   EXPECT_TRUE(platform.AllAnswered());
+}
+
+// The report and the help text are the program's writing, not the user's: Ctrl+Z and Edit > Undo
+// take back only what the user has done since, and Undo reads greyed until the user has done
+// something.
+TEST_F(MenuBarInWindows, UndoTakesBackOnlyWhatTheUserDid) {
+  ControlWnd& main = quorvane::ControlWnd();
+  quorvane::AboutWnd().Hide();
+  main.ObserversFld().SetText("6");
+  main.CasesFld().SetText("30");
+  main.CatsFld().SetText("5");
+  platform.AnswerOpenFile(std::filesystem::path(QUORVANE_TEST_DATA) / "fleiss1971.txt");
+  main.CalculateBtn().Push();
+  platform.AnswerOpenFile(std::filesystem::path(QUORVANE_TEST_DATA) / "fleiss1971.txt");
+  main.CalculateBtn().Push();
+  const rt::String report = main.ResultsFld().Text();
+
+  DescriptionWnd& help = quorvane::DescriptionWnd();
+  struct Row {
+    const char* name;
+    rt::Window& window;
+    rt::TextArea& area;
+    rt::String text;
+  };
+  const Row rows[] = {
+      {"the report after two runs", main, main.ResultsFld(), report},
+      {"a new help window", help, help.DescribeFld2(), HelpText()},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.window.Show();
+    row.area.SetFocus();
+    runtimetest::ProcessEvents();
+    QWidget* editor = row.area.Widget();
+    EXPECT_FALSE(EnabledWhenOpened(row.window, "EditUndo"));
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    Choose(row.window, "EditUndo");
+    EXPECT_EQ(row.area.Text(), row.text);
+
+    QTest::keyClick(editor, Qt::Key_Q);
+    EXPECT_NE(row.area.Text(), row.text);
+    EXPECT_TRUE(EnabledWhenOpened(row.window, "EditUndo"));
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row.area.Text(), row.text) << "the user's own edit is taken back";
+    EXPECT_FALSE(EnabledWhenOpened(row.window, "EditUndo"));
+
+    QTest::keyClick(editor, Qt::Key_W);
+    Choose(row.window, "EditUndo");
+    EXPECT_EQ(row.area.Text(), row.text) << "and from the Edit menu";
+  }
+  EXPECT_EQ(platform.Beeps(), 0);
 }
 
 TEST_F(MenuBarInWindows, TheShortcutOfAGreyedItemLeavesTheSplashShown) {

@@ -1,8 +1,15 @@
 #include "tests/support/runtime_test_windows.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <stdexcept>
 
 #include "runtime/gui/delegate.h"
@@ -393,6 +400,36 @@ void ClickMouse(QWidget* widget, QPoint position) {
                       QPointF(widget->mapToGlobal(position)), Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &release);
+}
+
+DropAnswers DragSelection(QWidget* source, QWidget* target, QPoint at) {
+  auto* line = qobject_cast<QLineEdit*>(source);
+  auto* plain = qobject_cast<QPlainTextEdit*>(source);
+  QMimeData data;
+  data.setText(line != nullptr ? line->selectedText()
+                               : plain->textCursor().selection().toPlainText());
+  const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+  // Shift makes Qt propose a move, as it does by default for the drag of an editor.
+  const Qt::KeyboardModifiers modifiers = Qt::ShiftModifier;
+  QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, modifiers);
+  QCoreApplication::sendEvent(target, &enter);
+  QDragMoveEvent move(at, offered, &data, Qt::LeftButton, modifiers);
+  QCoreApplication::sendEvent(target, &move);
+  QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, modifiers);
+  QCoreApplication::sendEvent(target, &drop);
+
+  const DropAnswers answers = {move.isAccepted() ? move.dropAction() : Qt::IgnoreAction,
+                               drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction};
+  if (answers.dropped == Qt::MoveAction) {
+    if (line != nullptr) {
+      line->del();
+    } else {
+      QTextCursor cursor = plain->textCursor();
+      cursor.removeSelectedText();
+      plain->setTextCursor(cursor);
+    }
+  }
+  return answers;
 }
 
 void ProcessEvents() {

@@ -134,6 +134,18 @@ void TypeText(QWidget* widget, const QString& text);
 void PressMouse(QWidget* widget, QPoint position);
 void ClickMouse(QWidget* widget, QPoint position);
 
+// What a drop target answered while the drag moved over it and to the drop; IgnoreAction where
+// it refused.
+struct DropAnswers {
+  Qt::DropAction whileMoving;
+  Qt::DropAction dropped;
+};
+// Drags the selection of `source` (a line or plain-text editor) to `at` on `target`, the widget
+// under the pointer, and drops it there, as Qt's editors drag their selection: offered as a copy
+// or a move, proposed as a move, and the selection removed from the source when the target
+// answers with a move. The offscreen platform runs no drag of its own.
+DropAnswers DragSelection(QWidget* source, QWidget* target, QPoint at);
+
 // Runs what the event loop would run next (posted events, deferred deletes).
 void ProcessEvents();
 

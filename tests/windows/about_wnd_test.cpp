@@ -64,6 +64,14 @@ TEST_F(AboutWndTest, AnyKeyOrMousePressGivesWayAtOnce) {
   const Row rows[] = {
       {"a letter", [](AboutWnd& w) { PressKey(&w, Qt::Key_A, "a"); }},
       {"Escape", [](AboutWnd& w) { PressKey(&w, Qt::Key_Escape, "\x1b"); }},
+      {"Return", [](AboutWnd& w) { PressKey(&w, Qt::Key_Return, "\r"); }},
+      {"F1", [](AboutWnd& w) { PressKey(&w, Qt::Key_F1); }},
+      {"F5", [](AboutWnd& w) { PressKey(&w, Qt::Key_F5); }},
+      {"F12", [](AboutWnd& w) { PressKey(&w, Qt::Key_F12); }},
+      {"Insert", [](AboutWnd& w) { PressKey(&w, Qt::Key_Insert); }},
+      {"Print", [](AboutWnd& w) { PressKey(&w, Qt::Key_Print); }},
+      {"Pause", [](AboutWnd& w) { PressKey(&w, Qt::Key_Pause); }},
+      {"Menu", [](AboutWnd& w) { PressKey(&w, Qt::Key_Menu); }},
       {"a press on the window",
        [](AboutWnd& w) {
          PressMouse(w.ContentArea(), {5, 200});
@@ -85,6 +93,17 @@ TEST_F(AboutWndTest, AnyKeyOrMousePressGivesWayAtOnce) {
     EXPECT_TRUE(MainWindowShown());
     GuiTest::TearDown();
   }
+}
+
+// A modifier or lock key pressed alone is no key press of its own.
+TEST_F(AboutWndTest, AModifierAloneLeavesTheSplashShown) {
+  AboutWnd& splash = StartUp();
+  for (const int key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_CapsLock,
+                        Qt::Key_NumLock}) {
+    PressKey(&splash, key);
+  }
+  EXPECT_TRUE(splash.isVisible());
+  EXPECT_EQ(OpenWindowsOf(ControlWnd::kClassName), 0);
 }
 
 // The bar is no part of the window's content: pressing on it works the menus and leaves the
@@ -123,9 +142,17 @@ TEST_F(AboutWndTest, KeysThatMoveThroughTheBarLeaveTheSplashShown) {
   AboutWnd& splash = StartUp();
   QMenuBar* bar = MenuBarOf(splash);
   ASSERT_NE(bar, nullptr);
+  auto* fileMenu = bar->findChild<QMenu*>(QStringLiteral("UntitledMenu2"));
+  auto* windowMenu = bar->findChild<QMenu*>(QStringLiteral("WindowMenu"));
+  ASSERT_NE(fileMenu, nullptr);
+  ASSERT_NE(windowMenu, nullptr);
+
   PressKey(&splash, Qt::Key_F10);
-  PressKey(bar, Qt::Key_Right);
-  PressKey(bar, Qt::Key_Left);
+  ASSERT_TRUE(fileMenu->isVisible()) << "F10 opens the first menu";
+  PressKey(QApplication::activePopupWidget(), Qt::Key_Right);
+  ASSERT_TRUE(windowMenu->isVisible());
+  PressKey(QApplication::activePopupWidget(), Qt::Key_Left);
+  EXPECT_TRUE(fileMenu->isVisible());
   EXPECT_TRUE(splash.isVisible());
   EXPECT_EQ(OpenWindowsOf(ControlWnd::kClassName), 0);
   for (QMenu* menu : bar->findChildren<QMenu*>()) menu->hide();

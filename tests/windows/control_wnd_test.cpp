@@ -22,6 +22,7 @@
 #include "runtime/gui/text_area.h"
 #include "runtime/gui/text_field.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/runtime_test_windows.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/windows/control_wnd_fixture.h"
 
@@ -105,19 +106,25 @@ TEST_F(ControlWndTest, KeyFilterPassesDigitsAndControlKeysAndBeepsAtTheRest) {
     const char* name;
     int key;
     QString text;
-    bool taken;
+    const char* kept;
+    int beeps;
   };
   const Row rows[] = {
-      {"digit 5", Qt::Key_5, "5", true},
-      {"digit 0", Qt::Key_0, "0", true},
-      {"digit 9", Qt::Key_9, "9", true},
-      {"letter x", Qt::Key_X, "x", false},
-      {"space", Qt::Key_Space, " ", false},
-      {"minus", Qt::Key_Minus, "-", false},
-      {"plus", Qt::Key_Plus, "+", false},
-      {"point", Qt::Key_Period, ".", false},
-      {"comma", Qt::Key_Comma, ",", false},
-      {"accented letter", Qt::Key_Eacute, QString::fromUtf8("é"), false},
+      {"digit 5", Qt::Key_5, "5", "5", 0},
+      {"digit 0", Qt::Key_0, "0", "0", 0},
+      {"digit 9", Qt::Key_9, "9", "9", 0},
+      {"letter x", Qt::Key_X, "x", "", 1},
+      {"space", Qt::Key_Space, " ", "", 1},
+      {"minus", Qt::Key_Minus, "-", "", 1},
+      {"plus", Qt::Key_Plus, "+", "", 1},
+      {"point", Qt::Key_Period, ".", "", 1},
+      {"comma", Qt::Key_Comma, ",", "", 1},
+      {"accented letter", Qt::Key_Eacute, QString::fromUtf8("é"), "", 1},
+      // Keys that type nothing pass the filter as control characters and the field ignores them.
+      {"F5", Qt::Key_F5, "", "", 0},
+      {"F12", Qt::Key_F12, "", "", 0},
+      {"Insert", Qt::Key_Insert, "", "", 0},
+      {"Pause", Qt::Key_Pause, "", "", 0},
   };
   for (const Row& row : rows) {
     rt::TextField& field = Window().CasesFld();
@@ -125,8 +132,8 @@ TEST_F(ControlWndTest, KeyFilterPassesDigitsAndControlKeysAndBeepsAtTheRest) {
     field.SetFocus();
     const int beepsBefore = platform.Beeps();
     Type(field, row.key, row.text);
-    EXPECT_EQ(field.Text().ToUtf8(), row.taken ? row.text.toStdString() : "") << row.name;
-    EXPECT_EQ(platform.Beeps() - beepsBefore, row.taken ? 0 : 1) << row.name;
+    EXPECT_EQ(field.Text().ToUtf8(), row.kept) << row.name;
+    EXPECT_EQ(platform.Beeps() - beepsBefore, row.beeps) << row.name;
   }
   rt::TextField& field = Window().CasesFld();
   field.SetText("12");
@@ -161,6 +168,38 @@ TEST_F(ControlWndTest, ASecondRunAppendsAtTheEndWhateverTheUserSelected) {
   Window().ResultsFld().SetSelectionLength(30);
   GetData("4", "14", "3", kData / "second_example.txt");
   EXPECT_EQ(ReportText(), first + ReportOf("4", "14", "3", kData / "second_example.txt"));
+}
+
+// A count field takes only the few characters it has room for: the report must not lose the rest
+// of what was dragged onto it.
+TEST_F(ControlWndTest, DraggingReportTextOntoACountFieldTakesNothingFromTheReport) {
+  GetData("6", "30", "5", kData / "fleiss1971.txt");
+  const std::string report = ReportText();
+  struct Row {
+    const char* name;
+    rt::TextField& field;
+    const char* before;
+    std::string dragged;
+    const char* after;
+  };
+  const Row rows[] = {
+      {"onto empty Cases: what fits goes in", Window().CasesFld(), "", "Overall       .5556  ",
+       "Ove"},
+      {"onto full Raters: nothing goes in", Window().ObserversFld(), "12", "Computed", "12"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    rt::TextArea& area = Window().ResultsFld();
+    const std::size_t at = report.find(row.dragged);
+    ASSERT_NE(at, std::string::npos);
+    area.SetSelectionStart(static_cast<std::int64_t>(at));
+    area.SetSelectionLength(static_cast<std::int64_t>(row.dragged.size()));
+    row.field.SetText(row.before);
+    QLineEdit& field = row.field.Editor();
+    runtimetest::DragSelection(&area.Editor(), &field, {field.width() - 2, field.height() / 2});
+    EXPECT_EQ(row.field.Text().ToUtf8(), row.after);
+    EXPECT_EQ(ReportText(), report);
+  }
 }
 
 TEST_F(ControlWndTest, ReturnInACountFieldGetsTheData) {

@@ -8,6 +8,7 @@
 #include "runtime/gui/label.h"
 #include "runtime/gui/push_button.h"
 #include "runtime/gui/text_area.h"
+#include "runtime/gui/text_field.h"
 #include "tests/support/pdf_text.h"
 #include "tests/windows/program_fixture.h"
 #include "windows/help_text.h"
@@ -99,6 +100,26 @@ TEST_F(DescriptionWndTest, MenuHandlersAnswerFalse) {
   EXPECT_FALSE(help.AboutMenuItem_Action());
   platform.CancelPrint();
   EXPECT_FALSE(help.Print_Action());
+}
+
+TEST_F(DescriptionWndTest, DraggingAWordOntoACountFieldTakesNothingFromTheHelpText) {
+  ControlWnd& main = quorvane::ControlWnd();
+  DescriptionWnd& help = Help();
+  rt::TextArea& text = help.DescribeFld2();
+  text.SetSelectionStart(0);
+  text.SetSelectionLength(8);  // "Quorvane"
+  struct Row {
+    rt::TextField& field;
+    const char* before;
+    const char* after;
+  };
+  for (const Row& row : {Row{main.CasesFld(), "1", "1Qu"}, Row{main.ObserversFld(), "12", "12"}}) {
+    row.field.SetText(row.before);
+    QLineEdit& editor = row.field.Editor();
+    runtimetest::DragSelection(&text.Editor(), &editor, {editor.width() - 2, editor.height() / 2});
+    EXPECT_EQ(row.field.Text().ToUtf8(), row.after) << row.field.Name().ToUtf8();
+    EXPECT_EQ(text.Text(), HelpText());
+  }
 }
 
 TEST_F(DescriptionWndTest, TheMainWindowOpensTheSameHelpWindowFromTheQuestionMark) {

@@ -89,6 +89,9 @@ TEST(HelpTextForm, FixedLines) {
       {29, "     case #2---> 1 1 2"},
       {30, std::string(7, ' ') + std::string(26, '.')},
       {31, "    case #5---> 3 1 0"},
+      {81,
+       "     The Quorvane team. (2020). Quorvane [Computer software] (Version 2.0). Leuven, "
+       "Belgium: The Quorvane team."},
       {83, std::string(15, ' ') + std::string(63, '*')},
   };
   for (const Row& row : rows) EXPECT_EQ(Line(row.number), row.text) << "line " << row.number;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/core/text_functions.h"
+#include "runtime/gui/qt_text.h"
 #include "runtime/gui/standard_edit.h"
 #include "runtime/gui/window_registry.h"
 #include "tests/support/runtime_test_windows.h"
@@ -182,6 +183,68 @@ TEST_F(CharacterLimitTest, WhatTheUserPutsInATextFieldNeverTakesItsLengthPastThe
     editor.end(false);
     return Drop{&editor, {editor.width() - 2, editor.height() / 2}};
   });
+}
+
+// A drop that moves its text takes it from its source: a drop that goes in only in part must
+// leave the source all it had, and so must one that does not go in at all.
+TEST_F(CharacterLimitTest, OnlyADropThatGoesInWholeTakesItsTextFromItsSource) {
+  enum class Into { kField, kArea };
+  struct Row {
+    const char* name;
+    Into into;
+    rt::String before;  // the target's text, at the end of which the text is dropped
+    std::int64_t limit;
+    QString dragged;
+    rt::String after;
+    QString sourceKeeps;
+    Qt::DropAction answer;
+  };
+  const Row rows[] = {
+      {"into a field with room: moved", Into::kField, "", 3, "45", "45", "", Qt::MoveAction},
+      {"into a field, cut to the room left: copied", Into::kField, "1", 3, "Overall", "1Ov",
+       "Overall", Qt::CopyAction},
+      {"into a full field: refused", Into::kField, "123", 3, "4", "123", "4", Qt::IgnoreAction},
+      {"into an area with room: moved", Into::kArea, "ab", 5, "cd", "abcd", "", Qt::MoveAction},
+      {"into an area, cut to the room left: copied", Into::kArea, "ab", 4, "cdef", "abcd", "cdef",
+       Qt::CopyAction},
+      {"into a full area: refused", Into::kArea, "abcd", 4, "ef", "abcd", "ef", Qt::IgnoreAction},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    rt::TextArea& area = window->ReportFld();
+    area.SetProperties(Encode({Boolean("Enabled", true)}));
+    rt::TextField& field = window->CountFld();
+    QWidget* source = nullptr;
+    QWidget* target = nullptr;
+    QPoint at;
+    if (row.into == Into::kField) {
+      area.SetProperties(Encode({Integer("MaximumCharactersAllowed", 0)}));
+      area.SetText(rt::FromQString(row.dragged));
+      area.SetSelectionStart(0);
+      area.SetSelectionLength(rt::Len(area.Text()));
+      source = &area.Editor();
+      field.SetMaximumCharactersAllowed(row.limit);
+      field.SetText(row.before);
+      target = &field.Editor();
+      at = {target->width() - 2, target->height() / 2};
+    } else {
+      field.SetMaximumCharactersAllowed(0);
+      field.SetText(rt::FromQString(row.dragged));
+      field.Editor().selectAll();
+      source = &field.Editor();
+      area.SetProperties(Encode({Integer("MaximumCharactersAllowed", row.limit)}));
+      area.SetText(row.before);
+      target = area.Editor().viewport();
+      at = {target->width() - 2, target->height() - 2};
+    }
+    const DropAnswers answers = DragSelection(source, target, at);
+    EXPECT_EQ(answers.dropped, row.answer);
+    EXPECT_EQ(answers.whileMoving, row.answer) << "the drag shows how the drop will end";
+    const rt::String targetText = row.into == Into::kField ? field.Text() : area.Text();
+    const rt::String sourceText = row.into == Into::kField ? area.Text() : field.Text();
+    EXPECT_EQ(targetText, row.after);
+    EXPECT_EQ(sourceText, rt::FromQString(row.sourceKeeps));
+  }
 }
 
 TEST_F(CharacterLimitTest, TextThatIsReplacedMakesRoomByWhatItHeld) {

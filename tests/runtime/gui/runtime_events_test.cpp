@@ -37,6 +37,7 @@ TEST_F(EventsTest, KeyDownGetsEachKeyAsTextOrAsItsControlCharacter) {
     int key;
     QString text;
     const char* reported;  // nullptr: not reported
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
   };
   const std::vector<Row> rows = {
       {"a digit", Qt::Key_5, "5", "5"},
@@ -56,13 +57,29 @@ TEST_F(EventsTest, KeyDownGetsEachKeyAsTextOrAsItsControlCharacter) {
       {"end", Qt::Key_End, "", "<4>"},
       {"page up", Qt::Key_PageUp, "", "<11>"},
       {"page down", Qt::Key_PageDown, "", "<12>"},
-      {"a function key", Qt::Key_F5, "", nullptr},
-      {"shift alone", Qt::Key_Shift, "", nullptr},
+      {"insert", Qt::Key_Insert, "", "<5>"},
+      {"help", Qt::Key_Help, "", "<5>"},
+      {"F1", Qt::Key_F1, "", "<16>"},
+      {"F5", Qt::Key_F5, "", "<16>"},
+      {"F12", Qt::Key_F12, "", "<16>"},
+      {"print", Qt::Key_Print, "", "<16>"},
+      {"pause", Qt::Key_Pause, "", "<16>"},
+      {"menu", Qt::Key_Menu, "", "<16>"},
+      {"a key the platform has no name for", Qt::Key_unknown, "", "<16>"},
+      {"a function key with Ctrl held", Qt::Key_F5, "", "<16>", Qt::ControlModifier},
+      {"shift alone", Qt::Key_Shift, "", nullptr, Qt::ShiftModifier},
+      {"ctrl alone", Qt::Key_Control, "", nullptr, Qt::ControlModifier},
+      {"alt alone", Qt::Key_Alt, "", nullptr, Qt::AltModifier},
+      {"meta alone", Qt::Key_Meta, "", nullptr, Qt::MetaModifier},
+      {"alt gr alone", Qt::Key_AltGr, "", nullptr},
+      {"caps lock", Qt::Key_CapsLock, "", nullptr},
+      {"num lock", Qt::Key_NumLock, "", nullptr},
+      {"scroll lock", Qt::Key_ScrollLock, "", nullptr},
   };
   for (const Row& row : rows) {
     window->log.clear();
     window->CountFld().SetFocus();
-    PressKey(&CountEditor(), row.key, row.text);
+    PressKey(&CountEditor(), row.key, row.text, row.modifiers);
     if (row.reported == nullptr) {
       EXPECT_THAT(window->log, IsEmpty()) << row.what;
     } else {

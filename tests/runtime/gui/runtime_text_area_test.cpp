@@ -1,11 +1,13 @@
 #include <gmock/gmock.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <functional>
 
 #include "runtime/gui/graphics.h"
 #include "runtime/gui/styled_text_printer.h"
@@ -193,6 +195,51 @@ TEST_F(TextAreaTest, AppendingLeavesTheSelectionWhereItWas) {
   ProcessEvents();
   EXPECT_EQ(Area().SelectionStart(), 2);
   EXPECT_EQ(WidgetCaret(), 2);
+}
+
+// What the program writes is no edit of the user's: the undo history starts afresh at each write,
+// and holds the user's own edits after it.
+TEST_F(TextAreaTest, UndoTakesBackOnlyTheUsersEditsSinceTheProgramLastWrote) {
+  struct Row {
+    const char* what;
+    std::function<void(rt::TextArea&)> write;
+  };
+  const std::vector<Row> rows = {
+      {"a text set", [](rt::TextArea& area) { area.SetText("report\r\n"); }},
+      {"a text appended", [](rt::TextArea& area) { area.SetText(area.Text() + "more\r\n"); }},
+      {"a text inserted at the caret",
+       [](rt::TextArea& area) {
+         area.SetSelectionStart(2);
+         area.SetSelectedText("X");
+       }},
+      {"the same text set again", [](rt::TextArea& area) { area.SetText(area.Text()); }},
+      {"emptied", [](rt::TextArea& area) { area.SetText(""); }},
+  };
+  Area().SetProperties(Encode({Boolean("Enabled", true)}));
+  const auto undo = [this] {
+    PressKey(&Area().Editor(), Qt::Key_Z, QString(QChar(0x1a)), Qt::ControlModifier);
+  };
+  for (const Row& row : rows) {
+    Area().SetText("start");
+    Area().SetFocus();
+    TypeText(&Area().Editor(), "u");
+    row.write(Area());
+    const rt::String written = Area().Text();
+    EXPECT_FALSE(Area().Editor().document()->isUndoAvailable()) << row.what;
+    undo();
+    EXPECT_EQ(Area().Text(), written) << row.what;
+
+    TypeText(&Area().Editor(), "z");
+    EXPECT_NE(Area().Text(), written) << row.what;
+    undo();
+    EXPECT_EQ(Area().Text(), written) << row.what << ": the user's own edit undoes";
+  }
+
+  // A field's history starts afresh in the same way.
+  QLineEdit& field = window->CasesFld().Editor();
+  TypeText(&field, "1");
+  window->CasesFld().SetText("30");
+  EXPECT_FALSE(field.isUndoAvailable());
 }
 
 TEST_F(TextAreaTest, AManyLinedReportStaysExact) {
