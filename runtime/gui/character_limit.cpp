@@ -34,9 +34,14 @@ Stored StoredAt(QStringView text, qsizetype at, LineEnds lineEnds) {
 
 enum class DropEnd { kAsItCame, kCopyOfWhatFits, kRefused };
 
-DropEnd EndOfDrop(const QDropEvent& event, const QString& fitting) {
-  if (fitting.size() == event.mimeData()->text().size()) return DropEnd::kAsItCame;
-  if (fitting.isEmpty() || !event.possibleActions().testFlag(Qt::CopyAction)) {
+// With no limit every drop goes in whole, and neither the text nor the room need be read.
+DropEnd EndOfDrop(const QDropEvent& event, std::int64_t limit, std::int64_t room, LineEnds lineEnds,
+                  QString* fitting) {
+  if (limit <= 0) return DropEnd::kAsItCame;
+  const QString dropped = event.mimeData()->text();
+  *fitting = FittingStart(dropped, room, lineEnds);
+  if (fitting->size() == dropped.size()) return DropEnd::kAsItCame;
+  if (fitting->isEmpty() || !event.possibleActions().testFlag(Qt::CopyAction)) {
     return DropEnd::kRefused;
   }
   return DropEnd::kCopyOfWhatFits;
@@ -85,14 +90,15 @@ void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds l
   event.setAccepted(cut.isAccepted());
 }
 
-void AnswerDragWithin(QDragMoveEvent& event, std::int64_t room, LineEnds lineEnds,
-                      const std::function<void(QDragMoveEvent&)>& answer) {
-  switch (EndOfDrop(event, FittingStart(event.mimeData()->text(), room, lineEnds))) {
+void AnswerDragWithin(QDragMoveEvent& event, const DropLimit& limit,
+                      const std::function<void()>& answer) {
+  QString fitting;
+  switch (EndOfDrop(event, limit.limit, limit.room(), limit.lineEnds, &fitting)) {
     case DropEnd::kAsItCame:
-      answer(event);
+      answer();
       return;
     case DropEnd::kCopyOfWhatFits:
-      answer(event);
+      answer();
       if (event.isAccepted()) event.setDropAction(Qt::CopyAction);
       return;
     case DropEnd::kRefused:
@@ -102,10 +108,10 @@ void AnswerDragWithin(QDragMoveEvent& event, std::int64_t room, LineEnds lineEnd
   }
 }
 
-void DeliverDropWithin(QDropEvent& event, std::int64_t room, LineEnds lineEnds,
+void DeliverDropWithin(QDropEvent& event, const DropLimit& limit,
                        const std::function<void(QDropEvent&)>& deliver) {
-  const QString fitting = FittingStart(event.mimeData()->text(), room, lineEnds);
-  switch (EndOfDrop(event, fitting)) {
+  QString fitting;
+  switch (EndOfDrop(event, limit.limit, limit.room(), limit.lineEnds, &fitting)) {
     case DropEnd::kAsItCame:
       deliver(event);
       return;

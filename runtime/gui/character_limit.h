@@ -37,16 +37,21 @@ void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds l
                          const std::function<void(QInputMethodEvent&)>& deliver);
 
 // A drop that moves text takes it from its source, so only a drop whose text goes in whole may
-// move it. Of one cut to the `room` characters left, a copy of what fits goes in and the source
-// keeps all it had; one of which nothing fits, or whose source allows no copy, is refused.
-//
-// Answers a drag moving over a control as its drop would end: `answer` is the control's own
-// answer, given unless the drop would be refused.
-void AnswerDragWithin(QDragMoveEvent& event, std::int64_t room, LineEnds lineEnds,
-                      const std::function<void(QDragMoveEvent&)>& answer);
+// move it. Of one cut to the room left, a copy of what fits goes in and the source keeps all it
+// had; one of which nothing fits, or whose source allows no copy, is refused.
+struct DropLimit {
+  std::int64_t limit;  // 0 or less: none, and every drop goes in whole
+  // Characters the drop may bring; read only under a limit.
+  std::function<std::int64_t()> room;
+  LineEnds lineEnds;
+};
+// Answers a drag moving over a control as its drop would end: `answer` gives the control's own
+// answer, asked for unless the drop would be refused.
+void AnswerDragWithin(QDragMoveEvent& event, const DropLimit& limit,
+                      const std::function<void()>& answer);
 // Hands the drop to `deliver` as it came, or as a copy of what fits, or refuses it; `event` is
 // answered as the control answered what it was handed.
-void DeliverDropWithin(QDropEvent& event, std::int64_t room, LineEnds lineEnds,
+void DeliverDropWithin(QDropEvent& event, const DropLimit& limit,
                        const std::function<void(QDropEvent&)>& deliver);
 
 // The text a key press types into a Qt editor, by the editors' own rule: empty for a key that

@@ -63,9 +63,15 @@ bool IsModifierOrLock(int key) {
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
+    case Qt::Key_Kana_Lock:
+    case Qt::Key_Kana_Shift:
+    case Qt::Key_Eisu_Shift:
+    case Qt::Key_Eisu_toggle:
+    // Compose and a dead key only begin a character, which comes as a key press of its own.
+    case Qt::Key_Multi_key:
       return true;
     default:
-      return false;
+      return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
   }
 }
 

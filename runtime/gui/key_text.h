@@ -16,7 +16,8 @@ namespace rt {
 // - every other key without text (the function keys, Print, Pause, Menu and the like) 16.
 // So Asc of a key without text is always below 32 or 127. nullopt only for a modifier or lock
 // key pressed alone (Shift, Ctrl, Alt, AltGr, Meta, Super, Hyper, Caps Lock, Num Lock,
-// Scroll Lock), which is no key press of its own.
+// Scroll Lock, the Kana and Eisu keys) and for Compose or a dead key, none of which is a key
+// press of its own.
 std::optional<String> KeyDownText(const QKeyEvent& event);
 
 }  // namespace rt

@@ -128,17 +128,17 @@ class TextArea::EditorWidget : public QPlainTextEdit {
   }
 
   void dragEnterEvent(QDragEnterEvent* event) override {
-    AnswerDragWithin(*event, DropRoom(*event), LineEnds::kAsCrLf,
-                     [this, event](QDragMoveEvent&) { QPlainTextEdit::dragEnterEvent(event); });
+    AnswerDragWithin(*event, LimitFor(*event),
+                     [this, event] { QPlainTextEdit::dragEnterEvent(event); });
   }
 
   void dragMoveEvent(QDragMoveEvent* event) override {
-    AnswerDragWithin(*event, DropRoom(*event), LineEnds::kAsCrLf,
-                     [this](QDragMoveEvent& move) { QPlainTextEdit::dragMoveEvent(&move); });
+    AnswerDragWithin(*event, LimitFor(*event),
+                     [this, event] { QPlainTextEdit::dragMoveEvent(event); });
   }
 
   void dropEvent(QDropEvent* event) override {
-    DeliverDropWithin(*event, DropRoom(*event), LineEnds::kAsCrLf,
+    DeliverDropWithin(*event, LimitFor(*event),
                       [this](QDropEvent& drop) { QPlainTextEdit::dropEvent(&drop); });
   }
 
@@ -158,11 +158,16 @@ class TextArea::EditorWidget : public QPlainTextEdit {
  private:
   // A drop replaces no selection, but text moved within the area leaves where it was. Read from
   // the widget, which every drag event has brought up to date.
-  std::int64_t DropRoom(const QDropEvent& event) const {
-    const bool fromHere = event.source() == this || event.source() == viewport();
-    const bool movedWithin = fromHere && event.dropAction() == Qt::MoveAction;
-    return RoomLeftUnder(owner_.maximumCharacters_, document()->toRawText(),
-                         movedWithin ? textCursor().selectedText() : QString(), LineEnds::kAsCrLf);
+  DropLimit LimitFor(const QDropEvent& event) const {
+    return {owner_.maximumCharacters_,
+            [this, &event] {
+              const bool fromHere = event.source() == this || event.source() == viewport();
+              const bool movedWithin = fromHere && event.dropAction() == Qt::MoveAction;
+              return RoomLeftUnder(owner_.maximumCharacters_, document()->toRawText(),
+                                   movedWithin ? textCursor().selectedText() : QString(),
+                                   LineEnds::kAsCrLf);
+            },
+            LineEnds::kAsCrLf};
   }
 
   // The text a commit replaces: a range beside where the caret is once the selection is gone.

@@ -131,17 +131,15 @@ class TextField::FieldWidget : public QLineEdit {
   }
 
   void dragEnterEvent(QDragEnterEvent* event) override {
-    AnswerDragWithin(*event, DropRoom(*event), kLineEnds,
-                     [this, event](QDragMoveEvent&) { QLineEdit::dragEnterEvent(event); });
+    AnswerDragWithin(*event, LimitFor(*event), [this, event] { QLineEdit::dragEnterEvent(event); });
   }
 
   void dragMoveEvent(QDragMoveEvent* event) override {
-    AnswerDragWithin(*event, DropRoom(*event), kLineEnds,
-                     [this](QDragMoveEvent& move) { QLineEdit::dragMoveEvent(&move); });
+    AnswerDragWithin(*event, LimitFor(*event), [this, event] { QLineEdit::dragMoveEvent(event); });
   }
 
   void dropEvent(QDropEvent* event) override {
-    DeliverDropWithin(*event, DropRoom(*event), kLineEnds,
+    DeliverDropWithin(*event, LimitFor(*event),
                       [this](QDropEvent& drop) { QLineEdit::dropEvent(&drop); });
   }
 
@@ -171,11 +169,16 @@ class TextField::FieldWidget : public QLineEdit {
     setCursorPosition(caret);
   }
 
-  // A drop replaces no selection, but text moved within the field leaves where it was.
-  std::int64_t DropRoom(const QDropEvent& event) const {
-    const bool movedWithin = event.source() == this && event.dropAction() == Qt::MoveAction;
-    return RoomLeftUnder(owner_.maximumCharacters_, text(),
-                         movedWithin ? selectedText() : QString(), kLineEnds);
+  // A drop replaces no selection; text moved within the field would leave where it was.
+  DropLimit LimitFor(const QDropEvent& event) const {
+    return {owner_.maximumCharacters_,
+            [this, &event] {
+              const bool movedWithin =
+                  event.source() == this && event.dropAction() == Qt::MoveAction;
+              return RoomLeftUnder(owner_.maximumCharacters_, text(),
+                                   movedWithin ? selectedText() : QString(), kLineEnds);
+            },
+            kLineEnds};
   }
 
   void PushWindowButtonFor(int key) {

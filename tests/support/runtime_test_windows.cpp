@@ -402,13 +402,12 @@ void ClickMouse(QWidget* widget, QPoint position) {
   QCoreApplication::sendEvent(widget, &release);
 }
 
-DropAnswers DragSelection(QWidget* source, QWidget* target, QPoint at) {
+DropAnswers DragSelection(QWidget* source, QWidget* target, QPoint at, Qt::DropActions offered) {
   auto* line = qobject_cast<QLineEdit*>(source);
   auto* plain = qobject_cast<QPlainTextEdit*>(source);
   QMimeData data;
   data.setText(line != nullptr ? line->selectedText()
                                : plain->textCursor().selection().toPlainText());
-  const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
   // Shift makes Qt propose a move, as it does by default for the drag of an editor.
   const Qt::KeyboardModifiers modifiers = Qt::ShiftModifier;
   QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, modifiers);

@@ -141,10 +141,12 @@ struct DropAnswers {
   Qt::DropAction dropped;
 };
 // Drags the selection of `source` (a line or plain-text editor) to `at` on `target`, the widget
-// under the pointer, and drops it there, as Qt's editors drag their selection: offered as a copy
-// or a move, proposed as a move, and the selection removed from the source when the target
-// answers with a move. The offscreen platform runs no drag of its own.
-DropAnswers DragSelection(QWidget* source, QWidget* target, QPoint at);
+// under the pointer, and drops it there, as a text editor drags its selection: offered as
+// `offered`, by default a copy or a move, proposed as a move, and the selection removed from the
+// source when the target answers with a move. The offscreen platform runs no drag of its own, so
+// the target sees no source: the drag stands for one from another control or program.
+DropAnswers DragSelection(QWidget* source, QWidget* target, QPoint at,
+                          Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction);
 
 // Runs what the event loop would run next (posted events, deferred deletes).
 void ProcessEvents();

@@ -14,6 +14,7 @@
 #include "analysis/analysis_run.h"
 #include "analysis/file_types.h"
 #include "runtime/core/background_task.h"
+#include "runtime/core/text_functions.h"
 #include "runtime/gui/canvas.h"
 #include "runtime/gui/label.h"
 #include "runtime/gui/open_windows.h"
@@ -135,6 +136,15 @@ TEST_F(ControlWndTest, KeyFilterPassesDigitsAndControlKeysAndBeepsAtTheRest) {
     EXPECT_EQ(field.Text().ToUtf8(), row.kept) << row.name;
     EXPECT_EQ(platform.Beeps() - beepsBefore, row.beeps) << row.name;
   }
+  // The texts that the runtime hands over for keys without a character: Insert and Help, and
+  // the function keys and the rest.
+  for (const char32_t code : {U'\x05', U'\x10'}) {
+    const int beepsBefore = platform.Beeps();
+    EXPECT_FALSE(Window().CasesFld_KeyDown(Window().CasesFld(), rt::Chr(code)))
+        << static_cast<int>(code);
+    EXPECT_EQ(platform.Beeps(), beepsBefore) << static_cast<int>(code);
+  }
+
   rt::TextField& field = Window().CasesFld();
   field.SetText("12");
   field.SetFocus();

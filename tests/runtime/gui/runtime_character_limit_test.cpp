@@ -198,6 +198,7 @@ TEST_F(CharacterLimitTest, OnlyADropThatGoesInWholeTakesItsTextFromItsSource) {
     rt::String after;
     QString sourceKeeps;
     Qt::DropAction answer;
+    Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
   };
   const Row rows[] = {
       {"into a field with room: moved", Into::kField, "", 3, "45", "45", "", Qt::MoveAction},
@@ -208,6 +209,12 @@ TEST_F(CharacterLimitTest, OnlyADropThatGoesInWholeTakesItsTextFromItsSource) {
       {"into an area, cut to the room left: copied", Into::kArea, "ab", 4, "cdef", "abcd", "cdef",
        Qt::CopyAction},
       {"into a full area: refused", Into::kArea, "abcd", 4, "ef", "abcd", "ef", Qt::IgnoreAction},
+      {"a source that only moves, with room: moved", Into::kField, "1", 3, "23", "123", "",
+       Qt::MoveAction, Qt::MoveAction},
+      {"a source that only moves, cut to the room left: refused", Into::kField, "1", 3, "234", "1",
+       "234", Qt::IgnoreAction, Qt::MoveAction},
+      {"an area with no limit takes the drop whole", Into::kArea, "ab", 0, "cdef", "abcdef", "",
+       Qt::MoveAction},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -237,7 +244,7 @@ TEST_F(CharacterLimitTest, OnlyADropThatGoesInWholeTakesItsTextFromItsSource) {
       target = area.Editor().viewport();
       at = {target->width() - 2, target->height() - 2};
     }
-    const DropAnswers answers = DragSelection(source, target, at);
+    const DropAnswers answers = DragSelection(source, target, at, row.offered);
     EXPECT_EQ(answers.dropped, row.answer);
     EXPECT_EQ(answers.whileMoving, row.answer) << "the drag shows how the drop will end";
     const rt::String targetText = row.into == Into::kField ? field.Text() : area.Text();

@@ -75,6 +75,8 @@ TEST_F(EventsTest, KeyDownGetsEachKeyAsTextOrAsItsControlCharacter) {
       {"caps lock", Qt::Key_CapsLock, "", nullptr},
       {"num lock", Qt::Key_NumLock, "", nullptr},
       {"scroll lock", Qt::Key_ScrollLock, "", nullptr},
+      {"a dead key, which only begins a character", Qt::Key_Dead_Acute, "", nullptr},
+      {"compose", Qt::Key_Multi_key, "", nullptr},
   };
   for (const Row& row : rows) {
     window->log.clear();
