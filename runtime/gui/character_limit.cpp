@@ -35,11 +35,10 @@ Stored StoredAt(QStringView text, qsizetype at, LineEnds lineEnds) {
 enum class DropEnd { kAsItCame, kCopyOfWhatFits, kRefused };
 
 // With no limit every drop goes in whole, and neither the text nor the room need be read.
-DropEnd EndOfDrop(const QDropEvent& event, std::int64_t limit, std::int64_t room, LineEnds lineEnds,
-                  QString* fitting) {
-  if (limit <= 0) return DropEnd::kAsItCame;
+DropEnd EndOfDrop(const QDropEvent& event, const DropLimit& limit, QString* fitting) {
+  if (limit.limit <= 0) return DropEnd::kAsItCame;
   const QString dropped = event.mimeData()->text();
-  *fitting = FittingStart(dropped, room, lineEnds);
+  *fitting = FittingStart(dropped, limit.room(), limit.lineEnds);
   if (fitting->size() == dropped.size()) return DropEnd::kAsItCame;
   if (fitting->isEmpty() || !event.possibleActions().testFlag(Qt::CopyAction)) {
     return DropEnd::kRefused;
@@ -93,7 +92,7 @@ void DeliverCommitWithin(QInputMethodEvent& event, std::int64_t room, LineEnds l
 void AnswerDragWithin(QDragMoveEvent& event, const DropLimit& limit,
                       const std::function<void()>& answer) {
   QString fitting;
-  switch (EndOfDrop(event, limit.limit, limit.room(), limit.lineEnds, &fitting)) {
+  switch (EndOfDrop(event, limit, &fitting)) {
     case DropEnd::kAsItCame:
       answer();
       return;
@@ -111,7 +110,7 @@ void AnswerDragWithin(QDragMoveEvent& event, const DropLimit& limit,
 void DeliverDropWithin(QDropEvent& event, const DropLimit& limit,
                        const std::function<void(QDropEvent&)>& deliver) {
   QString fitting;
-  switch (EndOfDrop(event, limit.limit, limit.room(), limit.lineEnds, &fitting)) {
+  switch (EndOfDrop(event, limit, &fitting)) {
     case DropEnd::kAsItCame:
       deliver(event);
       return;
